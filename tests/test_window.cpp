@@ -1,0 +1,186 @@
+// The window as the player first sees it: layout, focus, captions in both
+// languages, and every text fitting whole into its control.
+#include "brivola_test.h"
+#include "ui/captions.h"
+
+#include <limits>
+
+class Test_Window : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QWidget> window;
+
+    // Courier labels and the buttons must show each caption whole: labels and
+    // Button_Action on one line, Button_Change on at most two.
+    void Assert_Everything_Fits()
+    {
+        Ui::Brivola &form = Form();
+        for (QLabel *label : {form.Label_Notice, form.Label_Meldung, form.Label_Anzahl_Versuche,
+                              form.Label_Beschreibungstext}) {
+            QFontMetrics metrics(label->font());
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->objectName() + ": " + label->text()));
+            QVERIFY(metrics.height() <= label->contentsRect().height());
+        }
+        for (QPushButton *button : {form.Button_Action, form.Button_Change}) {
+            const QStringList lines = button->text().split(u'\n');
+            QVERIFY2(lines.size() <= (button == form.Button_Action ? 1 : 2), qPrintable(button->text()));
+            QVERIFY(lines.size() * button->fontMetrics().lineSpacing() <= button->height());
+            for (const QString &line : lines)
+                QVERIFY2(button->fontMetrics().horizontalAdvance(line) <= Caption_Width(button),
+                         qPrintable(line));
+        }
+        QFontMetrics frame(form.Frame_Sprache->font());
+        QVERIFY(frame.horizontalAdvance(form.Frame_Sprache->title()) < form.Frame_Sprache->width() - 8);
+    }
+
+private slots:
+    void init() { window = Start_Window(); }
+    void cleanup() { window.reset(); }
+
+    void starts_idle_in_english()
+    {
+        Ui::Brivola &form = Form();
+        QVERIFY(form.Option_English->isChecked());
+        QVERIFY(!form.Option_Deutsch->isChecked());
+        QCOMPARE(form.Label_Notice->text(), QString());
+        QCOMPARE(form.Label_Meldung->text(), QString());
+        QCOMPARE(form.Text_Zahl->text(), QString());
+        QVERIFY(!form.Text_Zahl->isEnabled());
+        QCOMPARE(form.Text_Zahl->palette().color(QPalette::Base), Platform_Colour(Colour_Button_Face));
+        QCOMPARE(form.Button_Action->text(), QString("Start New Game"));
+        QVERIFY(form.Button_Action->isEnabled());
+        QCOMPARE(form.Button_Change->accessibleName(), QString("Change maximum value"));
+        QCOMPARE(form.Button_Change->text(), QString("Change maximum\nvalue"));
+        QCOMPARE(form.Label_Anzahl_Versuche->text(), QString("Number of needed tries: 0"));
+        QCOMPARE(form.Frame_Sprache->title(), QString("Language:"));
+        QCOMPARE(form.Label_Beschreibungstext->text(), QString("Enter a number:"));
+        QCOMPARE(QApplication::focusWidget(), form.Button_Action);
+        QVERIFY(window->windowTitle().startsWith("Brivola; "));
+        QCOMPARE(Game_State.Max_Value, 100);
+        QCOMPARE(Game_State.Range_High, 100);
+    }
+
+    void languages_switch_both_ways()
+    {
+        Ui::Brivola &form = Form();
+        Click(form.Option_Deutsch);
+        QVERIFY(!form.Option_English->isChecked());
+        QCOMPARE(form.Button_Action->text(), QString("Neues Spiel starten"));
+        QCOMPARE(form.Button_Change->accessibleName(), QString("Maximalwert ändern"));
+        QCOMPARE(form.Button_Change->text(), QString("Maximalwert\nändern"));
+        QCOMPARE(form.Label_Anzahl_Versuche->text(), QString("Anzahl benötigter Versuche: 0"));
+        QCOMPARE(form.Frame_Sprache->title(), QString("Sprache:"));
+        QCOMPARE(form.Label_Beschreibungstext->text(), QString("Geben Sie eine Zahl ein:"));
+        Click(form.Option_Deutsch); // again: nothing changes
+        QCOMPARE(form.Button_Action->text(), QString("Neues Spiel starten"));
+        Click(form.Option_English);
+        QCOMPARE(form.Button_Action->text(), QString("Start New Game"));
+        QCOMPARE(form.Label_Beschreibungstext->text(), QString("Enter a number:"));
+        QCOMPARE(form.Option_English->text(), QString("English"));
+        QCOMPARE(form.Option_Deutsch->text(), QString("Deutsch"));
+    }
+
+    void controls_stand_where_the_form_puts_them()
+    {
+        const QList<std::pair<QWidget *, QRect>> expected = {
+            {Form().Button_Change, {344, 144, 105, 41}}, {Form().Frame_Sprache, {344, 48, 105, 81}},
+            {Form().Option_Deutsch, {8, 48, 86, 17}},    {Form().Option_English, {8, 24, 86, 17}},
+            {Form().Button_Action, {344, 8, 105, 25}},   {Form().Text_Zahl, {220, 8, 113, 24}},
+            {Form().Label_Notice, {8, 144, 329, 17}},    {Form().Label_Meldung, {8, 88, 329, 17}},
+            {Form().Label_Anzahl_Versuche, {8, 48, 329, 17}},
+            {Form().Label_Beschreibungstext, {8, 12, 201, 17}},
+        };
+        QCOMPARE(window->size(), QSize(455, 195));
+        for (QSize size : {QSize(900, 400), QSize(200, 100)}) {
+            window->resize(size);
+            QCoreApplication::processEvents();
+            for (auto [control, rect] : expected)
+                QVERIFY2(control->geometry() == rect, qPrintable(control->objectName()));
+        }
+        QCOMPARE(Form().Label_Notice->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(Form().Label_Meldung->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(Form().Label_Notice->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Form().Label_Meldung->font().family(), QString("Courier New"));
+        QCOMPARE(QFontInfo(Form().Label_Meldung->font()).pixelSize(), 13);
+        QCOMPARE(Form().Text_Zahl->maxLength(), std::numeric_limits<int>::max());
+    }
+
+    void tab_visits_the_enabled_controls_in_order()
+    {
+        Ui::Brivola &form = Form();
+        const QList<QWidget *> idle = {form.Option_English, form.Button_Change, form.Button_Action};
+        for (QWidget *next : idle) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        Click(form.Button_Action); // a running game opens the field and focuses it
+        QCOMPARE(QApplication::focusWidget(), form.Text_Zahl);
+        QTest::keyClicks(form.Text_Zahl, "5"); // "Guess" enabled; Button_Change stays disabled
+        const QList<QWidget *> running = {form.Button_Action, form.Option_English, form.Text_Zahl};
+        for (QWidget *next : running) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void captions_of_every_mode_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<int>("clicks_on_change"); // 0 idle, 1 changing; -1 a running game
+        QTest::addColumn<QStringList>("captions"); // action, change, tries, frame, description
+        QTest::newRow("idle, English") << false << 0
+            << QStringList{"Start New Game", "Change maximum value", "Number of needed tries: 0", "Language:", "Enter a number:"};
+        QTest::newRow("idle, German") << true << 0
+            << QStringList{"Neues Spiel starten", "Maximalwert ändern", "Anzahl benötigter Versuche: 0", "Sprache:", "Geben Sie eine Zahl ein:"};
+        QTest::newRow("running, English") << false << -1
+            << QStringList{"Guess", "1 - 100", "Number of needed tries: 0", "Language:", "Enter a number:"};
+        QTest::newRow("running, German") << true << -1
+            << QStringList{"Raten", "1 - 100", "Anzahl benötigter Versuche: 0", "Sprache:", "Geben Sie eine Zahl ein:"};
+        QTest::newRow("changing, English") << false << 1
+            << QStringList{"OK", "Abort", "", "Language:", "New maximum value:"};
+        QTest::newRow("changing, German") << true << 1
+            << QStringList{"OK", "Abbrechen", "", "Sprache:", "neuer Maximalwert:"};
+    }
+
+    void captions_of_every_mode()
+    {
+        QFETCH(bool, german);
+        QFETCH(int, clicks_on_change);
+        QFETCH(QStringList, captions);
+        Ui::Brivola &form = Form();
+        Click(clicks_on_change < 0 ? form.Button_Action : form.Button_Change);
+        if (clicks_on_change == 0)
+            Click(form.Button_Change); // in and out again
+        Click(german ? form.Option_Deutsch : form.Option_English);
+        QCOMPARE(form.Button_Action->accessibleName(), captions[0]);
+        QCOMPARE(form.Button_Change->accessibleName(), captions[1]);
+        QCOMPARE(form.Label_Anzahl_Versuche->text(), captions[2]);
+        QCOMPARE(form.Frame_Sprache->title(), captions[3]);
+        QCOMPARE(form.Label_Beschreibungstext->text(), captions[4]);
+        QCOMPARE(form.Button_Change->isEnabled(), clicks_on_change >= 0);
+    }
+
+    void every_text_fits_with_the_largest_numbers()
+    {
+        constexpr int32_t largest = std::numeric_limits<int32_t>::max();
+        for (int32_t language : {Language_English, Language_German}) {
+            for (Flag running : {Flag_False, Flag_True}) {
+                for (int32_t kind = Message_None; kind <= Message_New_Maximum; ++kind) {
+                    Game_State.Language = language;
+                    Game_State.Game_Running = running;
+                    Game_State.Changing_Max = To_Flag(!running && kind == Message_New_Maximum);
+                    Game_State.Tries = largest;
+                    Game_State.Max_Value = largest;
+                    Game_State.Message_Kind = kind;
+                    Show_Message();
+                    Refresh_Captions();
+                    Form().Label_Notice->setText(Range_Text(largest, largest));
+                    Assert_Everything_Fits();
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(Test_Window)
+#include "test_window.moc"

@@ -1,0 +1,108 @@
+#include "captions.h"
+
+#include "brivola_form.h"
+#include "game/game_state.h"
+#include "runtime/text_services.h"
+
+#include <QStringView>
+
+namespace {
+
+enum Mode { Idle, Running, Changing };
+
+// Markers for the cells that are not fixed texts.
+constexpr QStringView Shows_Range{};
+constexpr QStringView Stays_Empty{};
+
+struct Mode_Captions {
+    QStringView Action;
+    QStringView Change;
+    QStringView Tries; // followed by the count
+    QStringView Frame;
+    QStringView Description;
+};
+
+// [mode][language - 1]
+constexpr Mode_Captions Captions[3][2] = {
+    {{u"Start New Game", u"Change maximum value", u"Number of needed tries: ", u"Language:", u"Enter a number:"},
+     {u"Neues Spiel starten", u"Maximalwert ändern", u"Anzahl benötigter Versuche: ", u"Sprache:",
+      u"Geben Sie eine Zahl ein:"}},
+    {{u"Guess", Shows_Range, u"Number of needed tries: ", u"Language:", u"Enter a number:"},
+     {u"Raten", Shows_Range, u"Anzahl benötigter Versuche: ", u"Sprache:", u"Geben Sie eine Zahl ein:"}},
+    {{u"OK", u"Abort", Stays_Empty, u"Language:", u"New maximum value:"},
+     {u"OK", u"Abbrechen", Stays_Empty, u"Sprache:", u"neuer Maximalwert:"}},
+};
+
+// [kind][language - 1]; the new maximum's message goes on with the number and ".".
+constexpr QStringView Messages[5][2] = {
+    {u"", u""},
+    {u"New game started.", u"Neues Spiel gestartet."},
+    {u"The searched number is smaller.", u"Die gesuchte Zahl ist kleiner."},
+    {u"The searched number is larger.", u"Die gesuchte Zahl ist größer."},
+    {u"New maximal value is ", u"Neuer Maximalwert ist "},
+};
+
+bool Language_Known()
+{
+    return Game_State.Language == Language_English || Game_State.Language == Language_German;
+}
+
+Mode Current_Mode()
+{
+    if (Game_State.Game_Running)
+        return Running;
+    return Game_State.Changing_Max ? Changing : Idle;
+}
+
+} // namespace
+
+QString Range_Text(int32_t low, int32_t high)
+{
+    return Concat(Concat(Integer_To_Text(low), QStringLiteral(" - ")), Integer_To_Text(high));
+}
+
+void Refresh_Captions()
+{
+    Ui::Brivola &form = Form();
+    form.Button_Change->setEnabled(!Game_State.Game_Running);
+    if (!Language_Known())
+        return;
+    const Mode_Captions &captions = Captions[Current_Mode()][Game_State.Language - 1];
+
+    Set_Button_Caption(form.Button_Action, captions.Action.toString());
+    Set_Button_Caption(form.Button_Change, captions.Change.isNull()
+                                               ? Range_Text(Game_State.Min_Value, Game_State.Max_Value)
+                                               : captions.Change.toString());
+    form.Label_Anzahl_Versuche->setText(
+        captions.Tries.isNull() ? QString()
+                                : Concat(captions.Tries.toString(), Integer_To_Text(Game_State.Tries)));
+    form.Frame_Sprache->setTitle(captions.Frame.toString());
+    form.Label_Beschreibungstext->setText(captions.Description.toString());
+}
+
+void Show_Message()
+{
+    if (!Language_Known())
+        return;
+    int32_t kind = Game_State.Message_Kind;
+    QString message;
+    if (kind >= 0 && kind < 5)
+        message = Messages[kind][Game_State.Language - 1].toString();
+    if (kind == Message_New_Maximum)
+        message = Concat(Concat(message, Integer_To_Text(Game_State.Max_Value)), QStringLiteral("."));
+    Form().Label_Meldung->setText(message);
+}
+
+void Select_English()
+{
+    Game_State.Language = Language_English;
+    Show_Message();
+    Refresh_Captions();
+}
+
+void Select_German()
+{
+    Game_State.Language = Language_German;
+    Show_Message();
+    Refresh_Captions();
+}

@@ -4,7 +4,7 @@ BUILD := build/$(PRESET)
 # CI builds treat every warning as an error.
 CMAKE_FLAGS := $(if $(CI),-DBRIVOLA_WERROR=ON)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package clean
 all: build
 
 deps:
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+# brivola_<version>_<arch>.deb in build/<preset>
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -3,6 +3,7 @@
 #include "brivola_test.h"
 #include "ui/captions.h"
 
+#include <QAccessible>
 #include <limits>
 
 class Test_Window : public QObject {
@@ -158,6 +159,43 @@ private slots:
         QCOMPARE(form.Frame_Sprache->title(), captions[3]);
         QCOMPARE(form.Label_Beschreibungstext->text(), captions[4]);
         QCOMPARE(form.Button_Change->isEnabled(), clicks_on_change >= 0);
+    }
+
+    void screen_readers_hear_the_current_captions()
+    {
+        auto name = [](QWidget *control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        Ui::Brivola &form = Form();
+        QCOMPARE(name(form.Text_Zahl), QString("Enter a number:"));
+        QCOMPARE(name(form.Button_Change), QString("Change maximum value"));
+        QCOMPARE(name(form.Frame_Sprache), QString("Language:"));
+        Click(form.Option_Deutsch);
+        QCOMPARE(name(form.Text_Zahl), QString("Geben Sie eine Zahl ein:"));
+        QCOMPARE(name(form.Button_Action), QString("Neues Spiel starten"));
+        QCOMPARE(name(form.Button_Change), QString("Maximalwert ändern"));
+        QCOMPARE(name(form.Frame_Sprache), QString("Sprache:"));
+        QCOMPARE(name(form.Option_Deutsch), QString("Deutsch"));
+    }
+
+    void text_scales_with_the_layout()
+    {
+        // Run at QT_SCALE_FACTOR 1 and 2: the blue message must fill its
+        // label in proportion, whatever the scale.
+        Click(Form().Button_Action);
+        QLabel *label = Form().Label_Meldung;
+        const QImage image = window->grab().toImage();
+        const qreal ratio = window->devicePixelRatioF();
+        QCOMPARE(image.size(), window->size() * ratio);
+        QRect blue;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (QColor c = image.pixelColor(x, y); c.blue() > 200 && c.red() < 100 && c.green() < 100)
+                    blue |= QRect(x, y, 1, 1);
+        const QRect area(label->geometry().topLeft() * ratio, label->size() * ratio);
+        QVERIFY(area.contains(blue));
+        QVERIFY2(blue.height() >= area.height() / 2 && blue.width() >= area.width() / 3,
+                 qPrintable(QString("%1x%2 in %3x%4").arg(blue.width()).arg(blue.height()).arg(area.width()).arg(area.height())));
     }
 
     void every_text_fits_with_the_largest_numbers()

@@ -39,6 +39,10 @@ std::unique_ptr<QWidget> Create_Brivola()
     auto window = std::make_unique<QWidget>();
     Controls.setupUi(window.get());
     Use_Pixel_Fonts(window.get());
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/brivola-%1.png").arg(size), QSize(size, size));
+    window->setWindowIcon(icon);
     // The focus starts at the first control in tab order; when Form_Load
     // disables the field, Qt hands it on to the next enabled one.
     Controls.Text_Zahl->setFocus();

@@ -3,8 +3,14 @@ PRESET ?= default
 BUILD := build/$(PRESET)
 # CI builds treat every warning as an error.
 CMAKE_FLAGS := $(if $(CI),-DBRIVOLA_WERROR=ON)
+# The soak's short run for every `make test`; CI runs the long one under the
+# sanitizers (`make test PRESET=asan` runs every test that way).
+export BRIVOLA_SOAK_SESSIONS ?= 2000
+FUZZ_SECONDS ?= 60
+# The tools of the deeper checks, installed only when one of them runs.
+CHECK_TOOLS := clang libclang-rt-14-dev clang-format clang-tidy cppcheck gcovr
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test package fuzz coverage clean
 all: build
 
 deps:
@@ -25,6 +31,14 @@ test: build
 # brivola_<version>_<arch>.deb in build/<preset>
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+fuzz:
+	@scripts/install-deps $(CHECK_TOOLS)
+	@fuzz/run $(FUZZ_SECONDS)
+
+coverage:
+	@scripts/install-deps $(CHECK_TOOLS)
+	@scripts/coverage
 
 clean:
 	rm -rf build

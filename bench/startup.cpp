@@ -39,7 +39,10 @@ int main(int argc, char *argv[])
         window = Create_Brivola();
     }
     struct Filter : QObject {
-        bool eventFilter(QObject *watched, QEvent *event) override { return Quit_On_First_Paint(watched, event); }
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            return Quit_On_First_Paint(watched, event);
+        }
     } filter;
     if (!idle)
         window->installEventFilter(&filter);

@@ -42,11 +42,11 @@ Flag Is_Whole_Number()
         return Flag_False;
     QString text = Field_Text();
     double value = Text_To_Double(text);
-    double whole = Integer_Part(value);
-    bool marks = Find(1, text, QStringLiteral(".")) > 0 || Find(1, text, QStringLiteral(",")) > 0
-                 || Find(1, text, QStringLiteral("-")) > 0 || Find(1, text, QStringLiteral("+")) > 0;
-    if (value != whole || marks)
+    if (value != Integer_Part(value))
         return Flag_False;
+    for (const char *mark : {".", ",", "-", "+"})
+        if (Find(1, text, QString::fromLatin1(mark)) > 0)
+            return Flag_False;
     if (!Length_Ok())
         return Flag_False;
     // 2147483648 to 2199999999 pass the length rule but fit no 32-bit number.

@@ -5,9 +5,7 @@
 
 void Message_Box(const QString &prompt, int style, const QString &title)
 {
-    QMessageBox::Icon icon = style == Box_Style_Error         ? QMessageBox::Critical
-                             : style == Box_Style_Information ? QMessageBox::Information
-                                                              : QMessageBox::NoIcon;
+    QMessageBox::Icon icon = style == Box_Style_Error ? QMessageBox::Critical : QMessageBox::Information;
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();

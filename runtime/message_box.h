@@ -1,4 +1,5 @@
 // The modal box that answers an action: one OK button, returns when closed.
+// The style picks the icon: an error, or else information.
 #pragma once
 
 #include <QString>

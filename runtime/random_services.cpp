@@ -21,9 +21,6 @@ void Seed_From_Clock()
     Generator.seed(seed);
 }
 
-double Next_Fraction()
-{
-    return static_cast<double>(Generator() >> 11) * 0x1.0p-53;
-}
+double Next_Fraction() { return static_cast<double>(Generator() >> 11) * 0x1.0p-53; }
 
 void Fix_Seed_For_Testing(std::optional<uint64_t> seed) { Fixed_Seed = seed; }

@@ -1,5 +1,6 @@
 #include "text_services.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -20,8 +21,9 @@ std::pair<qsizetype, qsizetype> Without_Blanks(const QString &text)
     return {first, last};
 }
 
-// Reads [sign] digits from [first, last), refusing anything else and any
-// value outside [lowest, highest]. Stops early on overflow, so it is linear.
+// Reads blanks, [sign] digits, blanks, refusing anything else and any value
+// outside [lowest, highest]. Stops as soon as the value is too large, so any
+// length of text takes linear time.
 std::optional<int64_t> Whole_Number(const QString &text, int64_t lowest, int64_t highest)
 {
     auto [first, last] = Without_Blanks(text);
@@ -30,19 +32,16 @@ std::optional<int64_t> Whole_Number(const QString &text, int64_t lowest, int64_t
         negative = text[first++] == u'-';
     if (first == last)
         return std::nullopt;
+    const int64_t limit = negative ? -lowest : highest;
     int64_t value = 0;
     for (qsizetype i = first; i < last; ++i) {
         if (!Is_Digit(text[i]))
             return std::nullopt;
         value = value * 10 + (text[i].unicode() - u'0');
-        if (value > highest + 1) // -highest-1 may still fit
+        if (value > limit)
             return std::nullopt;
     }
-    if (negative)
-        value = -value;
-    if (value < lowest || value > highest)
-        return std::nullopt;
-    return value;
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -87,17 +86,15 @@ double Text_To_Double(const QString &text)
     auto [first, last] = Without_Blanks(text);
     std::string ascii = text.mid(first, last - first).toStdString();
     // from_chars takes no '+' of its own
-    const char *begin = ascii.data() + (!ascii.empty() && ascii[0] == '+');
+    const char *begin = ascii.data() + ascii.starts_with('+');
     const char *end = ascii.data() + ascii.size();
     double value = 0;
-    auto [stop, error] = std::from_chars(begin, end, value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large: infinity; too small to tell from zero: zero.
-        bool large = false;
-        for (const char *c = begin; c < end && *c != '.'; ++c)
-            large = large || (*c >= '1' && *c <= '9');
+    if (std::from_chars(begin, end, value).ec == std::errc::result_out_of_range) {
+        // Too large when a digit before the point is not 0, else too small.
+        const char *point = std::find(begin, end, '.');
+        bool large = std::find_if(begin, point, [](char c) { return c >= '1' && c <= '9'; }) != point;
         double magnitude = large ? std::numeric_limits<double>::infinity() : 0.0;
-        return *begin == '-' ? -magnitude : magnitude;
+        return ascii.starts_with('-') ? -magnitude : magnitude;
     }
     return value;
 }
@@ -106,16 +103,12 @@ double Integer_Part(double value) { return std::trunc(value); }
 
 std::optional<uint8_t> Text_To_Byte(const QString &text)
 {
-    auto [first, last] = Without_Blanks(text);
-    if (first < last && !Is_Digit(text[first]))
-        return std::nullopt; // no sign on a byte
     auto value = Whole_Number(text, 0, 255);
     return value ? std::optional<uint8_t>(static_cast<uint8_t>(*value)) : std::nullopt;
 }
 
 std::optional<int32_t> Text_To_Integer(const QString &text)
 {
-    auto value = Whole_Number(text, std::numeric_limits<int32_t>::min(),
-                              std::numeric_limits<int32_t>::max());
+    auto value = Whole_Number(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
     return value ? std::optional<int32_t>(static_cast<int32_t>(*value)) : std::nullopt;
 }

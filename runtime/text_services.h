@@ -24,7 +24,7 @@ bool Is_Numeric(const QString &text);
 double Text_To_Double(const QString &text);
 double Integer_Part(double value);
 
-// Blanks around plain decimal digits only; nothing when the text holds
-// anything else or the value does not fit.
+// Blanks around decimal digits with an optional sign; nothing when the text
+// holds anything else or the value does not fit.
 std::optional<uint8_t> Text_To_Byte(const QString &text);
 std::optional<int32_t> Text_To_Integer(const QString &text);

@@ -12,9 +12,20 @@
 #include <QTimer>
 #include <QtTest>
 
+// The offscreen platform warns of this for every message box; it is not ours.
+inline void Quiet_Offscreen_Warning()
+{
+    static const QtMessageHandler next =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (!message.contains(QLatin1String("propagateSizeHints")))
+                next(type, context, message);
+        });
+}
+
 // The window as the game starts it: fresh state, shown, focus settled.
 inline std::unique_ptr<QWidget> Start_Window()
 {
+    Quiet_Offscreen_Warning();
     Game_State = {};
     std::unique_ptr<QWidget> window = Create_Brivola();
     window->show();
@@ -37,6 +48,13 @@ inline void Paste(const QString &text)
         QTest::keyClick(field, Qt::Key_Delete);
     else
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Types any characters, as a keyboard or an input method delivers them.
+inline void Type_Characters(const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(Form().Text_Zahl, &press);
 }
 
 inline void Type_Over(const QString &text)

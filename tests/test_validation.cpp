@@ -1,8 +1,6 @@
 // Whether "Guess" and "OK" accept what the player typed, and the error box.
 #include "brivola_test.h"
 
-#include <QElapsedTimer>
-
 namespace {
 enum Mode { Idle, Running, Changing };
 }
@@ -29,21 +27,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("as_guess");   // while a game runs, range 1 to 100
         QTest::addColumn<bool>("as_maximum"); // while changing the maximum
-        const QString ten_digits_from_22 = "2200000000";
         QTest::newRow("a digit") << "7" << true << true;
-        QTest::newRow("leading zeros") << "007" << true << true;
         QTest::newRow("ten characters beginning with 00") << "0000000007" << true << true;
         QTest::newRow("a blank before the digits") << " 7" << true << true;
-        QTest::newRow("blanks after the digits") << "7  " << true << true;
         QTest::newRow("the top of the range") << "100" << true << true;
         QTest::newRow("one above the range") << "101" << false << true;
         QTest::newRow("zero") << "0" << false << false;
         QTest::newRow("ten zeros") << "0000000000" << false << false;
-        QTest::newRow("nine digits") << "999999999" << false << true;
         QTest::newRow("the largest 32-bit number") << "2147483647" << false << true;
         QTest::newRow("ten digits beginning with 21, too large") << "2147483648" << false << false;
-        QTest::newRow("the top of the 21 block") << "2199999999" << false << false;
-        QTest::newRow("ten digits beginning with 22") << ten_digits_from_22 << false << false;
+        QTest::newRow("ten digits beginning with 22") << "2200000000" << false << false;
         QTest::newRow("eleven digits") << "00000000007" << false << false;
         QTest::newRow("ten characters, a blank first") << " 000000007" << true << true;
         QTest::newRow("ten characters, two blanks first") << "  00000007" << false << false;
@@ -52,9 +45,6 @@ private slots:
         QTest::newRow("minus") << "-7" << false << false;
         QTest::newRow("plus") << "+7" << false << false;
         QTest::newRow("empty") << "" << false << false;
-        QTest::newRow("letters") << "abc" << false << false;
-        QTest::newRow("digits and letters") << "12abc" << false << false;
-        QTest::newRow("exponent") << "1e2" << false << false;
         QTest::newRow("full-width digits") << QString(2, QChar(0xFF15)) << false << false;
         QTest::newRow("right-to-left mark") << QString(QChar(0x200F)) + "7" << false << false;
         QTest::newRow("NUL") << QString("7") + QChar(0) << false << false;
@@ -76,7 +66,6 @@ private slots:
             QCOMPARE(Form().Text_Zahl->text(), text);
             bool expected = mode == Idle || (mode == Running ? as_guess : as_maximum);
             QCOMPARE(Form().Button_Action->isEnabled(), expected);
-            QCOMPARE(Input_Valid() != 0, expected);
         }
     }
 
@@ -101,49 +90,38 @@ private slots:
         QVERIFY(Form().Button_Action->isEnabled());
     }
 
-    void error_box_in_both_languages_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("English") << false << "Error" << "Only integer numbers are valid!";
-        QTest::newRow("German") << true << "Fehler" << "Nur ganze Zahlen sind gültig!";
-    }
-
     void error_box_in_both_languages()
     {
-        QFETCH(bool, german);
-        QFETCH(QString, title);
-        QFETCH(QString, prompt);
-        for (Mode mode : {Running, Changing}) {
-            window = Start_Window();
-            if (german)
-                Click(Form().Option_Deutsch);
-            Enter(mode);
-            Paste("7.5");
-            // The button is disabled, so only a program can press it now.
-            Boxes_Seen seen = Closing_Boxes([] { Action_Pressed(); });
-            QCOMPARE(seen.Count, 1);
-            QCOMPARE(seen.Title, title);
-            QCOMPARE(seen.Text, prompt);
-            QCOMPARE(seen.Icon, QMessageBox::Critical);
-            QCOMPARE(Closing_Boxes([] { Validate_Input(); }).Count, 1);
-            Paste("7");
-            QCOMPARE(Closing_Boxes([] { Validate_Input(); }).Count, 0);
+        const QStringList english = {"Error", "Only integer numbers are valid!"};
+        const QStringList german = {"Fehler", "Nur ganze Zahlen sind gültig!"};
+        for (const QStringList &texts : {english, german}) {
+            for (Mode mode : {Running, Changing}) {
+                window = Start_Window();
+                if (texts == german)
+                    Click(Form().Option_Deutsch);
+                Enter(mode);
+                Paste("7.5");
+                // The button is disabled, so only a program can press it now.
+                const Boxes_Seen seen = Closing_Boxes([] { Action_Pressed(); });
+                QCOMPARE(seen.Count, 1);
+                QCOMPARE(QStringList({seen.Title, seen.Text}), texts);
+                QCOMPARE(seen.Icon, QMessageBox::Critical);
+                Paste("7");
+                QCOMPARE(Closing_Boxes([] { Validate_Input(); }).Count, 0);
+            }
         }
     }
 
-    void long_texts_take_linear_time()
+    void no_box_speaks_an_unknown_language()
     {
-        // Not a timing assertion: the figures go to the log for a reader.
         Click(Form().Button_Action);
-        for (int size : {1 << 16, 1 << 20}) {
-            QElapsedTimer clock;
-            clock.start();
-            Paste(QString(size, u'7'));
-            qInfo("%d characters judged in %lld ms", size, clock.elapsed());
-            QVERIFY(!Form().Button_Action->isEnabled());
-        }
+        QVERIFY(!Length_Ok()); // the empty field
+        Game_State.Language = 3;
+        QCOMPARE(Closing_Boxes([] { QVERIFY(!Validate_Input()); }).Count, 0);
+        Game_State.Secret_Number = 5;
+        Type_Over("5");
+        QCOMPARE(Closing_Boxes([] { Action_Pressed(); }).Count, 0);
+        QVERIFY(!Game_State.Game_Running); // won all the same
     }
 };
 

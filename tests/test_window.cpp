@@ -38,58 +38,32 @@ private slots:
     void init() { window = Start_Window(); }
     void cleanup() { window.reset(); }
 
-    void starts_idle_in_english()
+    void starts_idle_in_english_and_wraps_in_german()
     {
+        // The soak checks the captions of every mode; here, what only the start shows.
         Ui::Brivola &form = Form();
-        QVERIFY(form.Option_English->isChecked());
-        QVERIFY(!form.Option_Deutsch->isChecked());
-        QCOMPARE(form.Label_Notice->text(), QString());
-        QCOMPARE(form.Label_Meldung->text(), QString());
-        QCOMPARE(form.Text_Zahl->text(), QString());
+        QVERIFY(form.Option_English->isChecked() && !form.Option_Deutsch->isChecked());
+        QCOMPARE(form.Label_Notice->text() + form.Label_Meldung->text() + form.Text_Zahl->text(), QString());
         QVERIFY(!form.Text_Zahl->isEnabled());
         QCOMPARE(form.Text_Zahl->palette().color(QPalette::Base), Platform_Colour(Colour_Button_Face));
-        QCOMPARE(form.Button_Action->text(), QString("Start New Game"));
-        QVERIFY(form.Button_Action->isEnabled());
-        QCOMPARE(form.Button_Change->accessibleName(), QString("Change maximum value"));
         QCOMPARE(form.Button_Change->text(), QString("Change maximum\nvalue"));
-        QCOMPARE(form.Label_Anzahl_Versuche->text(), QString("Number of needed tries: 0"));
-        QCOMPARE(form.Frame_Sprache->title(), QString("Language:"));
-        QCOMPARE(form.Label_Beschreibungstext->text(), QString("Enter a number:"));
         QCOMPARE(QApplication::focusWidget(), form.Button_Action);
         QVERIFY(window->windowTitle().startsWith("Brivola; "));
-        QCOMPARE(Game_State.Max_Value, 100);
-        QCOMPARE(Game_State.Range_High, 100);
-    }
-
-    void languages_switch_both_ways()
-    {
-        Ui::Brivola &form = Form();
         Click(form.Option_Deutsch);
-        QVERIFY(!form.Option_English->isChecked());
         QCOMPARE(form.Button_Action->text(), QString("Neues Spiel starten"));
-        QCOMPARE(form.Button_Change->accessibleName(), QString("Maximalwert ändern"));
         QCOMPARE(form.Button_Change->text(), QString("Maximalwert\nändern"));
-        QCOMPARE(form.Label_Anzahl_Versuche->text(), QString("Anzahl benötigter Versuche: 0"));
-        QCOMPARE(form.Frame_Sprache->title(), QString("Sprache:"));
-        QCOMPARE(form.Label_Beschreibungstext->text(), QString("Geben Sie eine Zahl ein:"));
-        Click(form.Option_Deutsch); // again: nothing changes
-        QCOMPARE(form.Button_Action->text(), QString("Neues Spiel starten"));
-        Click(form.Option_English);
-        QCOMPARE(form.Button_Action->text(), QString("Start New Game"));
-        QCOMPARE(form.Label_Beschreibungstext->text(), QString("Enter a number:"));
-        QCOMPARE(form.Option_English->text(), QString("English"));
-        QCOMPARE(form.Option_Deutsch->text(), QString("Deutsch"));
     }
 
     void controls_stand_where_the_form_puts_them()
     {
         const QList<std::pair<QWidget *, QRect>> expected = {
+            // clang-format off
             {Form().Button_Change, {344, 144, 105, 41}}, {Form().Frame_Sprache, {344, 48, 105, 81}},
             {Form().Option_Deutsch, {8, 48, 86, 17}},    {Form().Option_English, {8, 24, 86, 17}},
             {Form().Button_Action, {344, 8, 105, 25}},   {Form().Text_Zahl, {220, 8, 113, 24}},
             {Form().Label_Notice, {8, 144, 329, 17}},    {Form().Label_Meldung, {8, 88, 329, 17}},
-            {Form().Label_Anzahl_Versuche, {8, 48, 329, 17}},
-            {Form().Label_Beschreibungstext, {8, 12, 201, 17}},
+            {Form().Label_Anzahl_Versuche, {8, 48, 329, 17}}, {Form().Label_Beschreibungstext, {8, 12, 201, 17}},
+            // clang-format on
         };
         QCOMPARE(window->size(), QSize(455, 195));
         for (QSize size : {QSize(900, 400), QSize(200, 100)}) {
@@ -124,58 +98,18 @@ private slots:
         }
     }
 
-    void captions_of_every_mode_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<int>("clicks_on_change"); // 0 idle, 1 changing; -1 a running game
-        QTest::addColumn<QStringList>("captions"); // action, change, tries, frame, description
-        QTest::newRow("idle, English") << false << 0
-            << QStringList{"Start New Game", "Change maximum value", "Number of needed tries: 0", "Language:", "Enter a number:"};
-        QTest::newRow("idle, German") << true << 0
-            << QStringList{"Neues Spiel starten", "Maximalwert ändern", "Anzahl benötigter Versuche: 0", "Sprache:", "Geben Sie eine Zahl ein:"};
-        QTest::newRow("running, English") << false << -1
-            << QStringList{"Guess", "1 - 100", "Number of needed tries: 0", "Language:", "Enter a number:"};
-        QTest::newRow("running, German") << true << -1
-            << QStringList{"Raten", "1 - 100", "Anzahl benötigter Versuche: 0", "Sprache:", "Geben Sie eine Zahl ein:"};
-        QTest::newRow("changing, English") << false << 1
-            << QStringList{"OK", "Abort", "", "Language:", "New maximum value:"};
-        QTest::newRow("changing, German") << true << 1
-            << QStringList{"OK", "Abbrechen", "", "Sprache:", "neuer Maximalwert:"};
-    }
-
-    void captions_of_every_mode()
-    {
-        QFETCH(bool, german);
-        QFETCH(int, clicks_on_change);
-        QFETCH(QStringList, captions);
-        Ui::Brivola &form = Form();
-        Click(clicks_on_change < 0 ? form.Button_Action : form.Button_Change);
-        if (clicks_on_change == 0)
-            Click(form.Button_Change); // in and out again
-        Click(german ? form.Option_Deutsch : form.Option_English);
-        QCOMPARE(form.Button_Action->accessibleName(), captions[0]);
-        QCOMPARE(form.Button_Change->accessibleName(), captions[1]);
-        QCOMPARE(form.Label_Anzahl_Versuche->text(), captions[2]);
-        QCOMPARE(form.Frame_Sprache->title(), captions[3]);
-        QCOMPARE(form.Label_Beschreibungstext->text(), captions[4]);
-        QCOMPARE(form.Button_Change->isEnabled(), clicks_on_change >= 0);
-    }
-
     void screen_readers_hear_the_current_captions()
     {
         auto name = [](QWidget *control) {
             return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
         };
         Ui::Brivola &form = Form();
-        QCOMPARE(name(form.Text_Zahl), QString("Enter a number:"));
-        QCOMPARE(name(form.Button_Change), QString("Change maximum value"));
-        QCOMPARE(name(form.Frame_Sprache), QString("Language:"));
+        QCOMPARE(name(form.Text_Zahl), QString("Enter a number:")); // named by its prompt
         Click(form.Option_Deutsch);
         QCOMPARE(name(form.Text_Zahl), QString("Geben Sie eine Zahl ein:"));
         QCOMPARE(name(form.Button_Action), QString("Neues Spiel starten"));
         QCOMPARE(name(form.Button_Change), QString("Maximalwert ändern"));
         QCOMPARE(name(form.Frame_Sprache), QString("Sprache:"));
-        QCOMPARE(name(form.Option_Deutsch), QString("Deutsch"));
     }
 
     void text_scales_with_the_layout()
@@ -194,8 +128,7 @@ private slots:
                     blue |= QRect(x, y, 1, 1);
         const QRect area(label->geometry().topLeft() * ratio, label->size() * ratio);
         QVERIFY(area.contains(blue));
-        QVERIFY2(blue.height() >= area.height() / 2 && blue.width() >= area.width() / 3,
-                 qPrintable(QString("%1x%2 in %3x%4").arg(blue.width()).arg(blue.height()).arg(area.width()).arg(area.height())));
+        QVERIFY(blue.height() >= area.height() / 2 && blue.width() >= area.width() / 3);
     }
 
     void every_text_fits_with_the_largest_numbers()

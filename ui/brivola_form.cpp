@@ -60,7 +60,8 @@ QColor Platform_Colour(uint32_t colour)
             (colour & 0xFFu) == (Colour_Window_Background & 0xFFu) ? QPalette::Base : QPalette::Window;
         return QApplication::palette().color(QPalette::Active, role);
     }
-    return QColor(colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu);
+    auto channel = [colour](int shift) { return static_cast<int>((colour >> shift) & 0xFFu); };
+    return QColor(channel(0), channel(8), channel(16));
 }
 
 void Set_Text_Zahl_Taking_Input(bool taking_input)

@@ -23,15 +23,16 @@ struct Mode_Captions {
 };
 
 // [mode][language - 1]
+// clang-format off
 constexpr Mode_Captions Captions[3][2] = {
-    {{u"Start New Game", u"Change maximum value", u"Number of needed tries: ", u"Language:", u"Enter a number:"},
-     {u"Neues Spiel starten", u"Maximalwert ändern", u"Anzahl benötigter Versuche: ", u"Sprache:",
-      u"Geben Sie eine Zahl ein:"}},
-    {{u"Guess", Shows_Range, u"Number of needed tries: ", u"Language:", u"Enter a number:"},
-     {u"Raten", Shows_Range, u"Anzahl benötigter Versuche: ", u"Sprache:", u"Geben Sie eine Zahl ein:"}},
-    {{u"OK", u"Abort", Stays_Empty, u"Language:", u"New maximum value:"},
-     {u"OK", u"Abbrechen", Stays_Empty, u"Sprache:", u"neuer Maximalwert:"}},
+    {{u"Start New Game",      u"Change maximum value", u"Number of needed tries: ",     u"Language:", u"Enter a number:"},
+     {u"Neues Spiel starten", u"Maximalwert ändern",   u"Anzahl benötigter Versuche: ", u"Sprache:",  u"Geben Sie eine Zahl ein:"}},
+    {{u"Guess",               Shows_Range,             u"Number of needed tries: ",     u"Language:", u"Enter a number:"},
+     {u"Raten",               Shows_Range,             u"Anzahl benötigter Versuche: ", u"Sprache:",  u"Geben Sie eine Zahl ein:"}},
+    {{u"OK",                  u"Abort",                Stays_Empty,                     u"Language:", u"New maximum value:"},
+     {u"OK",                  u"Abbrechen",            Stays_Empty,                     u"Sprache:",  u"neuer Maximalwert:"}},
 };
+// clang-format on
 
 // [kind][language - 1]; the new maximum's message goes on with the number and ".".
 constexpr QStringView Messages[5][2] = {

@@ -111,18 +111,6 @@ private slots:
             }
         }
     }
-
-    void no_box_speaks_an_unknown_language()
-    {
-        Click(Form().Button_Action);
-        QVERIFY(!Length_Ok()); // the empty field
-        Game_State.Language = 3;
-        QCOMPARE(Closing_Boxes([] { QVERIFY(!Validate_Input()); }).Count, 0);
-        Game_State.Secret_Number = 5;
-        Type_Over("5");
-        QCOMPARE(Closing_Boxes([] { Action_Pressed(); }).Count, 0);
-        QVERIFY(!Game_State.Game_Running); // won all the same
-    }
 };
 
 QTEST_MAIN(Test_Validation)

@@ -72,23 +72,6 @@ private slots:
         Expect("The searched number is smaller.", "1 - 49", 3);
     }
 
-    void in_german_a_new_maximum_and_a_win()
-    {
-        Ui::Brivola &form = Form();
-        Click(form.Option_Deutsch);
-        Click(form.Button_Change);
-        QCOMPARE(form.Label_Beschreibungstext->text(), QString("neuer Maximalwert:"));
-        QTest::keyClicks(form.Text_Zahl, "50");
-        Click(form.Button_Action);
-        QCOMPARE(form.Label_Meldung->text(), QString("Neuer Maximalwert ist 50."));
-        Start_With_Secret(50);
-        QCOMPARE(form.Button_Change->text(), QString("1 - 50"));
-        const Boxes_Seen seen = Press_With("50");
-        QCOMPARE(seen.Title, QString("Richtig!"));
-        QCOMPARE(seen.Text, QString("Richtig!"));
-        QCOMPARE(Game_State.Range_High, 50);
-    }
-
     void the_count_stops_at_its_largest_value()
     {
         Start_With_Secret(40);

@@ -132,6 +132,8 @@ class Test_Soak : public QObject {
             view = {Field_Mode::Idle, view.german, int32_t(value), 1, int32_t(value), 0, New_Maximum};
         } else if (boxes.Count) {
             ++wins;
+            QCOMPARE(boxes.Title, In(view, "Right!", "Richtig!"));
+            QCOMPARE(boxes.Text, boxes.Title);
             view = {Field_Mode::Idle, view.german, view.maximum, 1, view.maximum, 0, None};
         } else {
             view.tries += 1;

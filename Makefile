@@ -3,9 +3,6 @@ PRESET ?= default
 BUILD := build/$(PRESET)
 # CI builds treat every warning as an error.
 CMAKE_FLAGS := $(if $(CI),-DBRIVOLA_WERROR=ON)
-# The soak's short run for every `make test`; CI runs the long one under the
-# sanitizers (`make test PRESET=asan` runs every test that way).
-export BRIVOLA_SOAK_SESSIONS ?= 2000
 FUZZ_SECONDS ?= 60
 # The tools of the deeper checks, installed only when one of them runs.
 CHECK_TOOLS := clang libclang-rt-14-dev clang-format clang-tidy cppcheck gcovr
@@ -17,7 +14,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake --preset $(PRESET) $(CMAKE_FLAGS) >/dev/null
+	@cmake --preset $(PRESET) $(CMAKE_FLAGS)
 
 build: configure
 	@cmake --build --preset $(PRESET)

@@ -1,24 +1,19 @@
 // Feeds arbitrary 16-bit text to the acceptance rule of every mode and
-// compares the verdict with a plain reference. Input: one byte for the mode,
-// four for the maximum, then UTF-16 code units.
+// compares the button's verdict with the tests' plain reference. Input: one
+// byte for the mode, four for the maximum, then UTF-16 code units.
 #include "game/brivola_code.h"
-#include "reference_acceptance.h"
-#include "runtime/text_services.h"
+#include "reference.h"
 #include "ui/brivola_form.h"
 
 #include <QApplication>
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-std::unique_ptr<QWidget> Window;
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(*argc, *argv);
-    Window = Create_Brivola();
+    Create_Brivola().release(); // lives as long as the fuzzer
     return 0;
 }
 
@@ -36,24 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Game_State.Game_Running = To_Flag(mode == Field_Mode::Running);
     Game_State.Changing_Max = To_Flag(mode == Field_Mode::Changing);
     Game_State.Max_Value = maximum;
-    Game_State.Language = 0; // no language: Validate_Input judges without a box
     Form().Text_Zahl->setText(text);
-
-    const bool accepted = Input_Valid();
-    if (accepted != Reference_Accepts(text, mode, maximum))
-        std::abort();
-    if ((Validate_Input() != 0) != accepted)
-        std::abort();
     Update_Action_Button();
-    if (Form().Button_Action->isEnabled() != accepted)
+    if (Form().Button_Action->isEnabled() != Reference_Accepts(text, mode, maximum))
         std::abort();
-    if (accepted && mode != Field_Mode::Idle) {
-        // An accepted text is exactly its digits' value, and in range.
-        const std::optional<int32_t> value = Text_To_Integer(text);
-        if (!value || *value != Reference_Value(text) || *value < 1)
-            std::abort();
-        if (mode == Field_Mode::Running && *value > maximum)
-            std::abort();
-    }
     return 0;
 }

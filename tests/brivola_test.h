@@ -1,10 +1,9 @@
-// What every window test needs: a fresh game window, the player's hands,
-// and a watcher that reads and closes the modal boxes a click opens.
+// What the window tests share: a fresh game window, the player's hands, and
+// a watcher that reads and closes the modal boxes an action opens.
 #pragma once
 
 #include "game/brivola_code.h"
 #include "ui/brivola_form.h"
-#include "ui/captions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,24 +11,19 @@
 #include <QTimer>
 #include <QtTest>
 
-// The offscreen platform warns of this for every message box; it is not ours.
-inline void Quiet_Offscreen_Warning()
+// The window as the game starts it: fresh state, shown, active.
+inline std::unique_ptr<QWidget> Start_Window()
 {
+    // The offscreen platform warns of this for every message box; it is not ours.
     static const QtMessageHandler next =
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
             if (!message.contains(QLatin1String("propagateSizeHints")))
                 next(type, context, message);
         });
-}
-
-// The window as the game starts it: fresh state, shown, focus settled.
-inline std::unique_ptr<QWidget> Start_Window()
-{
-    Quiet_Offscreen_Warning();
     Game_State = {};
     std::unique_ptr<QWidget> window = Create_Brivola();
     window->show();
-    QApplication::setActiveWindow(window.get());
+    window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("window did not become active");
     return window;
@@ -42,31 +36,16 @@ inline void Paste(const QString &text)
 {
     QLineEdit *field = Form().Text_Zahl;
     QApplication::clipboard()->setText(text);
-    field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    else
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-}
-
-// Types any characters, as a keyboard or an input method delivers them.
-inline void Type_Characters(const QString &text)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(Form().Text_Zahl, &press);
-}
-
-inline void Type_Over(const QString &text)
-{
-    Paste(QString());
-    QTest::keyClicks(Form().Text_Zahl, text);
+    QTest::keyClick(field, text.isEmpty() ? Qt::Key_Delete : Qt::Key_V,
+                    text.isEmpty() ? Qt::NoModifier : Qt::ControlModifier);
 }
 
 struct Boxes_Seen {
     int Count = 0;
-    QString Title, Text;
+    QString Title, Text, Buttons; // the buttons' captions, joined by '|'
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    QWidget *Parent = nullptr;
 };
 
 // Runs `action`, closing with OK every modal box it opens and noting the last.
@@ -79,18 +58,14 @@ template <typename Action> Boxes_Seen Closing_Boxes(Action action)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        seen = {seen.Count + 1, box->windowTitle(), box->text(), box->icon()};
-        QCOMPARE(box->buttons().size(), 1);
-        box->button(QMessageBox::Ok)->click();
+        QStringList buttons;
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        seen = {seen.Count + 1,     box->windowTitle(), box->text(),
+                buttons.join(u'|'), box->icon(),        box->parentWidget()};
+        box->done(0);
     });
     watcher.start();
     action();
     return seen;
-}
-
-// Presses Button_Action with `text` in the field; says what box it opened.
-inline Boxes_Seen Press_With(const QString &text)
-{
-    Type_Over(text);
-    return Closing_Boxes([] { Click(Form().Button_Action); });
 }

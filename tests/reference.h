@@ -1,5 +1,5 @@
-// An independent statement of which texts the number field accepts, written
-// as plainly as possible, for the soak and the fuzzer to compare against.
+// The rules of the number field, stated as plainly as possible and apart from
+// the game's own code, for the soak and the fuzzer to judge the game by.
 #pragma once
 
 #include <QString>
@@ -7,8 +7,8 @@
 
 enum class Field_Mode { Idle, Running, Changing };
 
-// The exact value of a text of blanks, digits and blanks; -1 for any other
-// text, and for a value with more than eighteen digits.
+// The value of blanks, ASCII digits, blanks; -1 for any other text, and for
+// more than eighteen digits.
 inline int64_t Reference_Value(const QString &text)
 {
     int first = 0, last = int(text.size());
@@ -27,19 +27,18 @@ inline int64_t Reference_Value(const QString &text)
     return value;
 }
 
+// Whether "Guess" or "OK" takes the text: one to ten characters, ten only when
+// the first two read 0 to 21, a whole number from 1 that fits 32 bits, and a
+// guess no larger than the maximum. Idle, "Start New Game" needs no input.
 inline bool Reference_Accepts(const QString &text, Field_Mode mode, int32_t maximum)
 {
     if (mode == Field_Mode::Idle)
         return true;
-    if (text.size() < 1 || text.size() > 10)
+    if (text.isEmpty() || text.size() > 10)
         return false;
-    if (text.size() == 10) { // its first two characters must read 0 to 21
-        int64_t lead = Reference_Value(text.left(2));
-        if (lead < 0 || lead > 21)
-            return false;
-    }
-    int64_t value = Reference_Value(text);
-    if (value < 1 || value > INT32_MAX)
+    const int64_t lead = Reference_Value(text.left(2));
+    if (text.size() == 10 && (lead < 0 || lead > 21))
         return false;
-    return mode == Field_Mode::Changing || value <= maximum;
+    const int64_t value = Reference_Value(text);
+    return value >= 1 && value <= INT32_MAX && (mode == Field_Mode::Changing || value <= maximum);
 }

@@ -3,15 +3,21 @@ PRESET ?= default
 BUILD := build/$(PRESET)
 # CI builds treat every warning as an error.
 CMAKE_FLAGS := $(if $(CI),-DBRIVOLA_WERROR=ON)
-FUZZ_SECONDS ?= 60
-# The tools of the deeper checks, installed only when one of them runs.
-CHECK_TOOLS := clang libclang-rt-14-dev clang-format clang-tidy cppcheck gcovr
+# Building and playing need only install-deps' own list; each check names
+# the tools it adds. The tests validate the desktop files, redraw the icons
+# and build the package.
+TEST_TOOLS := desktop-file-utils appstream binutils-mingw-w64-x86-64 python3 dpkg-dev file
+PACKAGE_TOOLS := dpkg-dev file
+COVERAGE_TOOLS := gcovr
 
-.PHONY: all deps configure build run test package fuzz coverage clean
+.PHONY: all deps configure build run test package coverage clean
 all: build
 
+# Target-specific, so `make test` installs the test tools before it builds.
+test: EXTRA_TOOLS = $(TEST_TOOLS)
+package: EXTRA_TOOLS = $(PACKAGE_TOOLS)
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(EXTRA_TOOLS)
 
 configure: deps
 	@cmake --preset $(PRESET) $(CMAKE_FLAGS)
@@ -29,12 +35,8 @@ test: build
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
-fuzz:
-	@scripts/install-deps $(CHECK_TOOLS)
-	@fuzz/run $(FUZZ_SECONDS)
-
 coverage:
-	@scripts/install-deps $(CHECK_TOOLS)
+	@scripts/install-deps $(COVERAGE_TOOLS)
 	@scripts/coverage
 
 clean:

@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
         bare_form.Frame_Sprache->setTitle("Language:");
         bare_form.Option_English->setChecked(true);
         bare_form.Text_Zahl->setEnabled(false);
+        window->show();
     } else {
         window = Create_Brivola();
     }
@@ -46,6 +47,5 @@ int main(int argc, char *argv[])
     } filter;
     if (!idle)
         window->installEventFilter(&filter);
-    window->show();
     return application.exec();
 }

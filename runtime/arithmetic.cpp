@@ -1,22 +1,24 @@
 #include "arithmetic.h"
 
 #include <cmath>
+#include <limits>
 
-int32_t Checked_Add(int32_t a, int32_t b)
+namespace {
+
+// Any sum or difference of two 32-bit values fits 64 bits exactly; what does
+// not fit back into 32 bits is the overflow.
+int32_t Fitting_32_Bits(int64_t value)
 {
-    int32_t sum;
-    if (__builtin_add_overflow(a, b, &sum))
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
         throw Overflow_Error("Overflow");
-    return sum;
+    return static_cast<int32_t>(value);
 }
 
-int32_t Checked_Subtract(int32_t a, int32_t b)
-{
-    int32_t difference;
-    if (__builtin_sub_overflow(a, b, &difference))
-        throw Overflow_Error("Overflow");
-    return difference;
-}
+} // namespace
+
+int32_t Checked_Add(int32_t a, int32_t b) { return Fitting_32_Bits(int64_t{a} + b); }
+
+int32_t Checked_Subtract(int32_t a, int32_t b) { return Fitting_32_Bits(int64_t{a} - b); }
 
 double Checked_Double(double value)
 {

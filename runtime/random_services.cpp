@@ -2,10 +2,26 @@
 
 #include <chrono>
 #include <random>
+#include <string>
 
 namespace {
 std::mt19937_64 Generator;
 std::optional<uint64_t> Fixed_Seed;
+std::string Entropy_Source = "default";
+uint64_t Seeds_Made = 0;
+
+// Some sandboxes and containers have no entropy source: std::random_device
+// then throws, and the clock alone has to do.
+std::optional<uint64_t> Entropy()
+{
+    try {
+        std::random_device device(Entropy_Source);
+        return (uint64_t{device()} << 32) | device();
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 void Seed_From_Clock()
@@ -14,13 +30,16 @@ void Seed_From_Clock()
         Generator.seed(*Fixed_Seed);
         return;
     }
-    std::random_device entropy;
-    auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{entropy(), entropy(), static_cast<unsigned>(now),
-                       static_cast<unsigned>(static_cast<uint64_t>(now) >> 32)};
+    // The count keeps two seeds apart even when the clock has not moved.
+    auto now = static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    uint64_t entropy = Entropy().value_or(0);
+    ++Seeds_Made;
+    std::seed_seq seed{entropy, entropy >> 32, now, now >> 32, Seeds_Made};
     Generator.seed(seed);
 }
 
 double Next_Fraction() { return static_cast<double>(Generator() >> 11) * 0x1.0p-53; }
 
 void Fix_Seed_For_Testing(std::optional<uint64_t> seed) { Fixed_Seed = seed; }
+
+void Use_Entropy_Source_For_Testing(const std::string &token) { Entropy_Source = token; }

@@ -23,7 +23,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? argv[1] : ".";
     std::unique_ptr<QWidget> window = Create_Brivola();
-    window->show();
     QTest::qWaitForWindowExposed(window.get());
     Ui::Brivola &form = Form();
 

@@ -11,21 +11,19 @@
 #include <QTimer>
 #include <QtTest>
 
-// The window as the game starts it: fresh state, shown, active.
 inline std::unique_ptr<QWidget> Start_Window()
 {
     // The offscreen platform warns of this for every message box; it is not ours.
     static const QtMessageHandler next =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &message) {
             if (!message.contains(QLatin1String("propagateSizeHints")))
-                next(type, context, message);
+                next(type, where, message);
         });
     Game_State = {};
     std::unique_ptr<QWidget> window = Create_Brivola();
-    window->show();
-    window->activateWindow();
+    window->activateWindow(); // as a window manager does
     if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window did not become active");
+        qWarning("the window did not become active");
     return window;
 }
 
@@ -34,38 +32,36 @@ inline void Click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftB
 // Replaces the field's text the way a player pastes: select all, Ctrl+V.
 inline void Paste(const QString &text)
 {
-    QLineEdit *field = Form().Text_Zahl;
     QApplication::clipboard()->setText(text);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, text.isEmpty() ? Qt::Key_Delete : Qt::Key_V,
-                    text.isEmpty() ? Qt::NoModifier : Qt::ControlModifier);
+    QTest::keyClick(Form().Text_Zahl, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Form().Text_Zahl, Qt::Key_V, Qt::ControlModifier);
 }
 
-struct Boxes_Seen {
-    int Count = 0;
-    QString Title, Text, Buttons; // the buttons' captions, joined by '|'
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    QWidget *Parent = nullptr;
-};
-
-// Runs `action`, closing with OK every modal box it opens and noting the last.
-template <typename Action> Boxes_Seen Closing_Boxes(Action action)
+// Runs `action`, closing every modal box it opens, and says what each showed: its title, text, one
+// OK button's caption and its icon, and "placed" when it sat over the game's window, wide enough
+// for its title beside a title bar's icon and three buttons in a larger or bold font.
+template <typename Action> QStringList Boxes(Action action)
 {
-    Boxes_Seen seen;
+    QStringList seen;
     QTimer watcher;
-    watcher.setInterval(0);
     QObject::connect(&watcher, &QTimer::timeout, [&seen] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        QStringList buttons;
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        seen = {seen.Count + 1,     box->windowTitle(), box->text(),
-                buttons.join(u'|'), box->icon(),        box->parentWidget()};
+        const bool placed =
+            box->parentWidget() == Form().Button_Action->window()
+            && box->fontMetrics().horizontalAdvance(box->windowTitle()) * 6 / 5 + 100 <= box->width();
+        const bool one_ok = box->buttons().size() == 1 && box->button(QMessageBox::Ok);
+        seen << box->windowTitle() << box->text() << (one_ok ? box->buttons()[0]->text() : "other buttons")
+             << QString::number(box->icon()) << (placed ? "placed" : "misplaced");
         box->done(0);
     });
-    watcher.start();
+    watcher.start(0);
     action();
+    if (!seen.isEmpty()) { // the window manager gives the focus back to the game's window
+        Form().Button_Action->window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(Form().Button_Action->window()))
+            qWarning("the window did not become active again");
+    }
     return seen;
 }

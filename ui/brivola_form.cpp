@@ -1,9 +1,11 @@
 #include "brivola_form.h"
 
 #include "events.h"
+#include "runtime/message_box.h"
 
-#include <QApplication>
+#include <QShortcut>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 
 namespace {
@@ -30,6 +32,48 @@ void Use_Pixel_Fonts(QWidget *window)
     }
 }
 
+// Fusion draws a group box's caption above its frame; the classic style draws
+// it over the top border line, broken where the caption stands. Only the frame
+// takes that style: its option buttons keep the window's.
+void Draw_Caption_In_Border(QGroupBox *frame)
+{
+    if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(frame);
+        frame->setStyle(classic);
+    }
+}
+
+// Qt moves between option buttons by where they stand, so for two options one
+// above the other only Up and Down would; Left and Right do the same here.
+// Like Qt's own move, each takes the focus to the option and clicks it.
+void Move_Within_Options_With_Every_Arrow()
+{
+    const std::pair<QRadioButton *, QRadioButton *> moves[] = {
+        {Controls.Option_English, Controls.Option_Deutsch},
+        {Controls.Option_Deutsch, Controls.Option_English}};
+    for (const auto &move : moves) {
+        QRadioButton *to = move.second;
+        new QShortcut(
+            move.first == Controls.Option_English ? Qt::Key_Right : Qt::Key_Left, move.first,
+            [to] {
+                to->setFocus(Qt::TabFocusReason);
+                to->click();
+            },
+            Qt::WidgetShortcut);
+    }
+}
+
+void Set_Text_Zahl_Colour(uint32_t colour)
+{
+    // Nothing of its own for an input field's colour, and a clear background
+    // that lets the window's surface show through for the surface colour:
+    // either way the field follows the desktop's palette as it changes.
+    QPalette palette;
+    if (colour == Colour_Button_Face)
+        palette.setBrush(QPalette::Base, Qt::transparent);
+    Controls.Text_Zahl->setPalette(palette);
+}
+
 } // namespace
 
 Ui::Brivola &Form() { return Controls; }
@@ -43,38 +87,28 @@ std::unique_ptr<QWidget> Create_Brivola()
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/brivola-%1.png").arg(size), QSize(size, size));
     window->setWindowIcon(icon);
+    Draw_Caption_In_Border(Controls.Frame_Sprache);
+    Move_Within_Options_With_Every_Arrow();
+    Set_Message_Box_Owner(window.get());
     // The focus starts at the first control in tab order; when Form_Load
     // disables the field, Qt hands it on to the next enabled one.
     Controls.Text_Zahl->setFocus();
     Connect_Events();
     Form_Load();
+    window->show();
+    // A keyboard player sees where the keys go from the first frame on, not
+    // only after a first Tab. Showing a window clears this, so it comes after.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
     return window;
-}
-
-QColor Platform_Colour(uint32_t colour)
-{
-    if (colour & 0x80000000u) {
-        // The desktop's own colours: an input field's background, and the
-        // surface of the window that buttons and labels share.
-        QPalette::ColorRole role =
-            (colour & 0xFFu) == (Colour_Window_Background & 0xFFu) ? QPalette::Base : QPalette::Window;
-        return QApplication::palette().color(QPalette::Active, role);
-    }
-    auto channel = [colour](int shift) { return static_cast<int>((colour >> shift) & 0xFFu); };
-    return QColor(channel(0), channel(8), channel(16));
 }
 
 void Set_Text_Zahl_Taking_Input(bool taking_input)
 {
-    QLineEdit *field = Controls.Text_Zahl;
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base,
-                     Platform_Colour(taking_input ? Colour_Window_Background : Colour_Button_Face));
-    field->setPalette(palette);
-    field->setEnabled(taking_input);
+    Set_Text_Zahl_Colour(taking_input ? Colour_Window_Background : Colour_Button_Face);
+    Controls.Text_Zahl->setEnabled(taking_input);
     // An opened field is where the player types next.
     if (taking_input)
-        field->setFocus();
+        Controls.Text_Zahl->setFocus();
 }
 
 int Caption_Width(const QPushButton *button)

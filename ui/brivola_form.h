@@ -11,18 +11,18 @@
 // The controls of the window that Create_Brivola made last.
 Ui::Brivola &Form();
 
-// Builds the window, wires its six events and raises Form_Load. The caller
-// shows it; closing it ends the game.
+// Builds the window, wires its six events, raises Form_Load and shows the
+// window; closing it ends the game.
 std::unique_ptr<QWidget> Create_Brivola();
 
-// Colours as 0x00BBGGRR, or 0x800000nn for the desktop's colour number nn.
+// The desktop's colours for an input field's background and for the surface
+// of the window, its buttons and labels.
 constexpr uint32_t Colour_Window_Background = 0x80000005;
 constexpr uint32_t Colour_Button_Face = 0x8000000F;
-QColor Platform_Colour(uint32_t colour);
 
-// The field looks like an input field exactly while it takes input: the
-// colour changes first, then the enabled state, always together. An opened
-// field takes the focus.
+// The field looks like an input field exactly while it takes input: its
+// colour (Colour_Window_Background or Colour_Button_Face) changes first, then
+// its enabled state, always together. An opened field takes the focus.
 void Set_Text_Zahl_Taking_Input(bool taking_input);
 
 // Push buttons do not wrap their text: the caption is broken at blanks to

@@ -4,7 +4,10 @@
 #include "game/game_state.h"
 #include "runtime/text_services.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QStringView>
+#include <QTranslator>
 
 namespace {
 
@@ -55,6 +58,23 @@ Mode Current_Mode()
     return Game_State.Changing_Max ? Changing : Idle;
 }
 
+// Qt's own texts, such as the number field's context menu, follow the game's
+// language, from the translations Qt ships.
+void Use_Qt_Texts_In(int32_t language)
+{
+    static QTranslator german;
+    static bool in_german = false;
+    if ((language == Language_German) == in_german)
+        return;
+    if (in_german) {
+        QCoreApplication::removeTranslator(&german);
+        in_german = false;
+    } else if (german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        in_german = QCoreApplication::installTranslator(&german);
+    }
+}
+
 } // namespace
 
 QString Range_Text(int32_t low, int32_t high)
@@ -68,6 +88,7 @@ void Refresh_Captions()
     form.Button_Change->setEnabled(!Game_State.Game_Running);
     if (!Language_Known())
         return;
+    Use_Qt_Texts_In(Game_State.Language);
     const Mode_Captions &captions = Captions[Current_Mode()][Game_State.Language - 1];
 
     Set_Button_Caption(form.Button_Action, captions.Action.toString());

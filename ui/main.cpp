@@ -30,6 +30,5 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVOLA_APP_ID));
     std::unique_ptr<QWidget> window = Create_Brivola();
-    window->show();
     return application.exec();
 }

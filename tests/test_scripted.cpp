@@ -1,0 +1,92 @@
+// What the soak's random player cannot show: the window's drawing, how the secret is drawn,
+// and the error box that only a program can open.
+#include "brivola_test.h"
+#include "runtime/random_services.h"
+
+class Test_Scripted : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QWidget> window;
+    const int32_t one = 1, two = 2, largest = INT32_MAX;
+
+    int32_t Secret_Of_A_New_Game()
+    {
+        Click(Form().Button_Action);
+        const int32_t secret = Game_State.Secret_Number;
+        Paste(QString::number(secret));
+        Boxes([] { Click(Form().Button_Action); });
+        return secret;
+    }
+
+private slots:
+    void init() { window = Start_Window(); }
+    void cleanup() { Fix_Seed_For_Testing(std::nullopt), Use_Entropy_Source_For_Testing("default"); }
+
+    void the_caption_breaks_the_frame_line_and_the_focus_shows_from_the_start()
+    {
+        QVERIFY(window->windowTitle().startsWith("Brivola; ") && window->size() == QSize(455, 195));
+        QCOMPARE(Form().Button_Change->text(), QString("Change maximum\nvalue")); // wrapped at the blank
+        const QImage image = Form().Frame_Sprache->grab().toImage();
+        const QColor surface = Form().Frame_Sprache->palette().color(QPalette::Window);
+        int line = 0; // the frame's top border, where it runs clear of the caption at the right
+        while (image.pixelColor(image.width() - 4, line) == surface)
+            ++line;
+        QRect caption; // the dark pixels of the caption's letters
+        for (int y = 0; y < image.height() / 3; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).lightness() < 80)
+                    caption |= QRect(x, y, 1, 1);
+        QVERIFY2(caption.top() < line && line < caption.bottom(), qPrintable(QString::number(line)));
+        for (int x = caption.left(); x <= caption.right(); x += 4) // broken where the caption stands
+            QVERIFY(image.pixelColor(x, line) != image.pixelColor(image.width() - 4, line));
+        QCOMPARE(QApplication::focusWidget(), Form().Button_Action);
+        const QImage focused = Form().Button_Action->grab().toImage(); // before any key is pressed
+        QTest::keyClick(Form().Button_Action, Qt::Key_Tab);
+        QVERIFY(Form().Button_Action->grab().toImage() != focused);
+    }
+
+    void every_game_reseeds_the_generator_with_or_without_entropy_and_draws_evenly()
+    {
+        Click(Form().Button_Change);
+        Paste("2147483647");
+        Click(Form().Button_Action);
+        for (const char *source : {"default", "no such source"}) { // some sandboxes have none
+            Use_Entropy_Source_For_Testing(source);
+            Fix_Seed_For_Testing(20261207);
+            const int32_t first = Secret_Of_A_New_Game();
+            QCOMPARE(Secret_Of_A_New_Game(), first); // the same seed again, not the generator's next draw
+            Fix_Seed_For_Testing(std::nullopt);
+            const int32_t fresh = Secret_Of_A_New_Game();
+            QVERIFY(Secret_Of_A_New_Game() != fresh);
+            Fix_Seed_For_Testing(20261207);
+            Seed_From_Clock();
+            Random_In_Range(one, largest);
+            QVERIFY(fresh != first && fresh != Random_In_Range(one, largest)); // reseeded from the clock
+        }
+        std::array<int, 4> seen{}; // draws from 1 to 2 reach both ends evenly, and nothing beyond
+        for (int i = 0; i < 1000; ++i)
+            ++seen.at(size_t(Random_In_Range(one, two)));
+        QVERIFY(seen[0] + seen[3] == 0 && seen[1] > 400 && seen[2] > 400 && Random_In_Range(one, one) == 1);
+    }
+
+    void a_refused_text_pressed_anyway_shows_the_error_box_and_changes_nothing()
+    {
+        // "Guess" and "OK" are disabled for such text, so only a program can press them.
+        const QString icon = QString::number(QMessageBox::Critical);
+        for (const QStringList &box :
+             {QStringList{"Error", "Only integer numbers are valid!", "OK", icon, "placed"},
+              QStringList{"Fehler", "Nur ganze Zahlen sind gültig!", "OK", icon, "placed"}}) {
+            if (box[0] == "Fehler")
+                Click(Form().Option_Deutsch);
+            Click(Form().Button_Change);
+            Paste("12x");
+            QCOMPARE(Boxes([] { Action_Pressed(); }), box);
+            // A refused maximum is neither set nor announced; the text stays to be corrected.
+            QCOMPARE(Form().Label_Meldung->text() + Form().Text_Zahl->text(), QString("12x"));
+            QVERIFY(Form().Text_Zahl->isEnabled() && Game_State.Max_Value == 100);
+            window = Start_Window();
+        }
+    }
+};
+
+QTEST_MAIN(Test_Scripted)
+#include "test_scripted.moc"

@@ -31,9 +31,10 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 
-# brivola_<version>_<arch>.deb in build/<preset>
+# brivola_<version>_<arch>.deb in build/<preset>, dated by the last commit so
+# that the same commit always gives the same bytes.
 package: build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2>/dev/null || date +%s) cpack -G DEB
 
 coverage:
 	@scripts/install-deps $(COVERAGE_TOOLS)

@@ -23,7 +23,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? argv[1] : ".";
     std::unique_ptr<QWidget> window = Create_Brivola();
-    QTest::qWaitForWindowExposed(window.get());
+    window->activateWindow(); // the focus shows as on a desktop
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the window did not become active");
     Ui::Brivola &form = Form();
 
     Save(window.get(), folder, "idle-english");

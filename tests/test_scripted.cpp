@@ -30,8 +30,8 @@ private slots:
         int line = 0; // the frame's top border, where it runs clear of the caption at the right
         while (image.pixelColor(image.width() - 4, line) == surface)
             ++line;
-        QRect caption; // the dark pixels of the caption's letters
-        for (int y = 0; y < image.height() / 3; ++y)
+        QRect caption;                               // the dark pixels of the caption's letters
+        for (int y = 0; y < image.height() / 4; ++y) // above the option buttons
             for (int x = 0; x < image.width(); ++x)
                 if (image.pixelColor(x, y).lightness() < 80)
                     caption |= QRect(x, y, 1, 1);

@@ -1,5 +1,4 @@
-// What the window tests share: a fresh game window, the player's hands, and
-// a watcher that reads and closes the modal boxes an action opens.
+// What the window tests share: a fresh game window, the player's hands, and a watcher of boxes.
 #pragma once
 
 #include "game/brivola_code.h"

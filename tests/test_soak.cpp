@@ -45,9 +45,9 @@ const char *const Texts[][2] = {
     {"Number of needed tries: ", "Anzahl benötigter Versuche: "}, {"Enter a number:", "Geben Sie eine Zahl ein:"},
     {"New maximum value:", "neuer Maximalwert:"}, {"Language:", "Sprache:"}, {"Right!", "Richtig!"}};
 
-// Texts at the edges of the rule, pasted whole, and characters no rule expects, pasted anywhere.
-const QStringList Edges = {"7", "0000000007", " 000000007", "100", "101", "2147483647", "0", "0000000000", "  12345678",
-                           "2147483648", "2200000000", "00000000007", "7.0", "7,0", "-7", "+7", "", "7 7"};
+// Texts at the edges of the rule (400 digits pass the largest double), and characters no rule expects.
+const QStringList Edges = {"7", "0000000007", " 000000007", "100", "101", "2147483647", "0", "0000000000", "7 7",
+    "  12345678", "2147483648", "2200000000", "00000000007", "7.0", "7,0", "-7", "+7", "", QString(400, u'9')};
 const QStringList Garbage = {"x", ".", ",", "-", "+", " ", "e", "\t", QString(QChar(0)), "²", QString(QChar(0xD800)),
                              QString(QChar(0x200F)), QString(QChar(0xFF17))};
 const QList<QKeyCombination> Keys = {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::ControlModifier | Qt::Key_Z,

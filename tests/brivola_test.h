@@ -36,9 +36,8 @@ inline void Paste(const QString &text)
     QTest::keyClick(Form().Text_Zahl, Qt::Key_V, Qt::ControlModifier);
 }
 
-// Runs `action`, closing every modal box it opens, and says what each showed: its title, text, one
-// OK button's caption and its icon, and "placed" when it sat over the game's window, wide enough
-// for its title beside a title bar's icon and three buttons in a larger or bold font.
+// Runs `action`, closing every modal box it opens, and says what each showed: title, text, the one OK
+// button's caption, icon, and "placed" when over the game's window and wide enough for its title in a bar.
 template <typename Action> QStringList Boxes(Action action)
 {
     QStringList seen;

@@ -79,8 +79,7 @@ class Test_Soak : public QObject {
         QCOMPARE(field->isEnabled(), open);
         QCOMPARE(form.Button_Action->isEnabled(), Acceptable(field->text(), view.mode, view.maximum));
         QCOMPARE(form.Button_Change->isEnabled(), !running);
-        if (running)
-            QVERIFY(view.low <= Game_State.Secret_Number && Game_State.Secret_Number <= view.high);
+        QVERIFY(!running || (view.low <= Game_State.Secret_Number && Game_State.Secret_Number <= view.high));
         // The field shows the desktop's colour for input fields, or, when clear, the window's surface.
         const QPalette desktop = QApplication::palette();
         const QColor base = field->palette().base().color();
@@ -90,15 +89,16 @@ class Test_Soak : public QObject {
                  desktop.color(field->palette().currentColorGroup(), QPalette::Text));
         QCOMPARE(form.Label_Meldung->palette().color(QPalette::WindowText), QColor(Qt::blue));
         // clang-format off
-        const QStringList shown = {
-            form.Button_Action->text(), form.Button_Change->text().replace(u'\n', u' '), form.Label_Anzahl_Versuche->text(),
-            form.Label_Beschreibungstext->text(), form.Frame_Sprache->title(), form.Label_Meldung->text(),
-            form.Label_Notice->text(), field->text(), form.Option_Deutsch->isChecked() ? "Deutsch" : "English"};
-        const QString prompt = view(changing ? Enter_Maximum : Enter);
+        const QStringList shown = { // what the window shows; the lower caption also as screen readers read it
+            form.Button_Action->text(), form.Button_Change->text().replace(u'\n', u' ') + form.Button_Change->accessibleName(),
+            form.Label_Anzahl_Versuche->text(), form.Label_Beschreibungstext->text(), form.Frame_Sprache->title(),
+            form.Label_Meldung->text(), form.Label_Notice->text(), field->text(),
+            form.Option_Deutsch->isChecked() ? "Deutsch" : "English"};
         const QStringList expected = {
             running ? view(Guess) : changing ? "OK" : view(Start),
-            running ? QString("1 - %1").arg(view.maximum) : view(changing ? Abort : Change),
-            changing ? "" : view(Tries) + QString::number(view.tries), prompt, view(Language),
+            (running ? QString("1 - %1").arg(view.maximum) : view(changing ? Abort : Change)).repeated(2),
+            changing ? "" : view(Tries) + QString::number(view.tries), view(changing ? Enter_Maximum : Enter),
+            view(Language),
             view(view.message) + (view.message == New_Maximum ? QString("%1.").arg(view.maximum) : ""),
             running ? QString("%1 - %2").arg(view.low).arg(view.high) : "", open ? field->text() : "",
             view.german ? "Deutsch" : "English"};

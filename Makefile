@@ -4,9 +4,10 @@ BUILD := build/$(PRESET)
 # CI builds treat every warning as an error.
 CMAKE_FLAGS := $(if $(CI),-DBRIVOLA_WERROR=ON)
 # Building and playing need only install-deps' own list; each check names
-# the tools it adds. The tests validate the desktop files, redraw the icons
-# and build the package.
-TEST_TOOLS := desktop-file-utils appstream binutils-mingw-w64-x86-64 python3 dpkg-dev file
+# the tools it adds. The tests validate the desktop files, redraw the icons,
+# build the package and read the window's class on a virtual display.
+TEST_TOOLS := desktop-file-utils appstream binutils-mingw-w64-x86-64 python3 dpkg-dev file \
+	xvfb xauth x11-utils
 PACKAGE_TOOLS := dpkg-dev file
 COVERAGE_TOOLS := gcovr
 

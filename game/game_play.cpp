@@ -7,6 +7,7 @@
 #include "runtime/text_services.h"
 #include "ui/brivola_form.h"
 #include "ui/captions.h"
+#include "ui/speech.h"
 
 #include <limits>
 
@@ -29,6 +30,7 @@ void Start_Game()
     Refresh_Captions();
     Update_Action_Button();
     Form().Label_Notice->setText(Range_Text(Game_State.Min_Value, Game_State.Max_Value));
+    Speak_Message();
 }
 
 void Win_Game()
@@ -94,6 +96,7 @@ void Evaluate_Guess()
     }
     Narrow_Range(guess);
     Refresh_Captions();
+    Speak_Message();
 }
 
 void Narrow_Range(int32_t guess)

@@ -4,6 +4,7 @@
 #include "runtime/text_services.h"
 #include "ui/brivola_form.h"
 #include "ui/captions.h"
+#include "ui/speech.h"
 
 void Change_Pressed()
 {
@@ -37,6 +38,7 @@ void Confirm_New_Maximum()
     Set_Text_Zahl_Taking_Input(false);
     Update_Action_Button();
     Form().Label_Notice->setText(QString());
+    Speak_Message();
 }
 
 void Apply_New_Maximum()

@@ -8,7 +8,6 @@ namespace {
 std::mt19937_64 Generator;
 std::optional<uint64_t> Fixed_Seed;
 std::string Entropy_Source = "default";
-uint64_t Seeds_Made = 0;
 
 // Some sandboxes and containers have no entropy source: std::random_device
 // then throws, and the clock alone has to do.
@@ -30,12 +29,10 @@ void Seed_From_Clock()
         Generator.seed(*Fixed_Seed);
         return;
     }
-    // The count keeps two seeds apart even when the clock has not moved.
+    // Nanoseconds keep two games apart; the entropy, where there is any, makes
+    // the number unpredictable too.
     auto now = static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    uint64_t entropy = Entropy().value_or(0);
-    ++Seeds_Made;
-    std::seed_seq seed{entropy, entropy >> 32, now, now >> 32, Seeds_Made};
-    Generator.seed(seed);
+    Generator.seed(now ^ Entropy().value_or(0));
 }
 
 double Next_Fraction() { return static_cast<double>(Generator() >> 11) * 0x1.0p-53; }

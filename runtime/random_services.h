@@ -5,9 +5,8 @@
 #include <optional>
 #include <string>
 
-// Reseeds from the system's entropy source mixed with the clock, so two
-// games started within the same second still draw differently; from the
-// clock alone where the system has no entropy source.
+// Reseeds from the clock in nanoseconds mixed with the system's entropy
+// source; from the clock alone where the system has none.
 void Seed_From_Clock();
 
 // Uniform in [0, 1), with all 53 bits of a double's mantissa.

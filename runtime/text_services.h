@@ -19,12 +19,12 @@ int32_t Find(int32_t start, const QString &text, const QString &searched);
 // no exponent, no separators, no hexadecimal, no locale.
 bool Is_Numeric(const QString &text);
 
-// For texts Is_Numeric accepts. Values beyond the double range become
-// infinities, so any length of digits converts in linear time.
+// For texts Is_Numeric accepts. A value beyond the double's range reads as
+// 0: only a text far longer than the length rule allows has one.
 double Text_To_Double(const QString &text);
 double Integer_Part(double value);
 
-// Blanks around decimal digits with an optional sign; nothing when the text
-// holds anything else or the value does not fit.
+// For the blanks and digits that the game's checks let through; nothing
+// when there is no digit or the value does not fit.
 std::optional<uint8_t> Text_To_Byte(const QString &text);
 std::optional<int32_t> Text_To_Integer(const QString &text);

@@ -1,11 +1,41 @@
-// What the soak's random player cannot show: the drawing, the secret's draw, and the error box.
+// What a game played step by step cannot show: the drawing, the colours, the secret's draw, and what only
+// a program can reach.
 #include "brivola_test.h"
+#include "runtime/arithmetic.h"
 #include "runtime/random_services.h"
+
+#include <QAccessible>
+
+namespace {
+
+// Relative luminance, as WCAG 2 measures contrast with it.
+double Luminance(const QColor &colour)
+{
+    auto linear = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+           + 0.0722 * linear(colour.blueF());
+}
+
+// Whether any pixel of the widget's painting has exactly this colour.
+bool Painted_In(QWidget *widget, const QColor &colour)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    return std::find(pixels, pixels + image.width() * image.height(), colour.rgb())
+           != pixels + image.width() * image.height();
+}
+
+} // namespace
 
 class Test_Scripted : public QObject {
     Q_OBJECT
     std::unique_ptr<QWidget> window;
-    const int32_t one = 1, two = 2, top = INT32_MAX;
+    const QPalette light = QApplication::palette();
+    const int32_t one = 1;
+    const int32_t two = 2;
+    const int32_t top = INT32_MAX;
 
     int32_t Secret_Of_A_New_Game()
     {
@@ -18,80 +48,132 @@ class Test_Scripted : public QObject {
 
 private slots:
     void init() { window = Start_Window(); }
-    void cleanup() { Fix_Seed_For_Testing(std::nullopt), Use_Entropy_Source_For_Testing("default"); }
 
-    void the_caption_breaks_the_frame_line_and_the_focus_shows_from_the_start()
+    void cleanup()
+    {
+        QApplication::setPalette(light);
+        Fix_Seed_For_Testing(std::nullopt);
+        Use_Entropy_Source_For_Testing("default");
+    }
+
+    void the_frame_caption_breaks_the_border_line()
     {
         const QImage image = Form().Frame_Sprache->grab().toImage();
         const QColor surface = Form().Frame_Sprache->palette().color(QPalette::Window);
-        int line = 0; // the frame's top border, where it runs clear of the caption at the right
-        while (image.pixelColor(image.width() - 4, line) == surface)
+        const int right = image.width() - 4; // where the top line runs clear of the caption
+        int line = 0;
+        while (image.pixelColor(right, line) == surface)
             ++line;
-        QRect caption;                               // the dark pixels of the caption's letters
-        for (int y = 0; y < image.height() / 4; ++y) // above the option buttons
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y).lightness() < 80)
-                    caption |= QRect(x, y, 1, 1);
-        QVERIFY2(caption.top() < line && line < caption.bottom(), qPrintable(QString::number(line)));
-        for (int x = caption.left(); x <= caption.right(); x += 4) // broken where the caption stands
-            QVERIFY(image.pixelColor(x, line) != image.pixelColor(image.width() - 4, line));
-        const QFontInfo mono = Form().Label_Meldung->fontInfo(), sans = Form().Button_Action->fontInfo();
-        QCOMPARE(mono.family() + ", " + sans.family(),
-                 "Liberation Mono, Liberation Sans");              // as Courier, Arial
-        QVERIFY(mono.pixelSize() == 13 && sans.pixelSize() == 11); // in pixels, whatever the dpi
+        int drawn = 0;
+        for (int x = 0; x < image.width(); ++x)
+            drawn += image.pixelColor(x, line) == image.pixelColor(right, line);
+        QVERIFY2(drawn < image.width() / 2, qPrintable(QString::number(drawn)));
+    }
+
+    void the_fonts_are_courier_and_arial_in_pixels()
+    {
+        // Liberation's fonts stand in for the two by their metrics; pixels keep them in step with the layout.
+        QCOMPARE(Form().Label_Meldung->fontInfo().family(), "Liberation Mono");
+        QCOMPARE(Form().Label_Meldung->fontInfo().pixelSize(), 13);
+        QCOMPARE(Form().Button_Action->fontInfo().family(), "Liberation Sans");
+        QCOMPARE(Form().Button_Action->fontInfo().pixelSize(), 11);
+    }
+
+    void the_window_has_its_icon_in_three_sizes()
+    {
         QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
+    }
+
+    void the_focus_shows_on_the_start_button_from_the_first_frame()
+    {
         QCOMPARE(QApplication::focusWidget(), Form().Button_Action);
-        const QImage focused = Form().Button_Action->grab().toImage(); // before any key is pressed
+        const QImage focused = Form().Button_Action->grab().toImage();
         QTest::keyClick(Form().Button_Action, Qt::Key_Tab);
         QVERIFY(Form().Button_Action->grab().toImage() != focused);
-        // A dark scheme shows at once: the surface's colour in the closed field, an input field's when open.
-        const QPalette light = QApplication::palette(), dark(QColor(0x303030), QColor(0x303030));
-        for (auto [palette, open] : {std::pair{dark, false}, {dark, true}, {light, true}}) {
-            QApplication::setPalette(palette);
-            QCoreApplication::processEvents(); // as a desktop's change arrives
-            if (open != Form().Text_Zahl->isEnabled())
-                Click(Form().Button_Action);
-            const QImage field = Form().Text_Zahl->grab().toImage();
-            QCOMPARE(field.pixelColor(field.width() / 2, field.height() / 2),
-                     palette.color(open ? QPalette::Base : QPalette::Window));
-        }
     }
 
-    void every_game_reseeds_the_generator_with_or_without_entropy_and_draws_evenly()
+    void screen_readers_see_a_frame_and_the_field_takes_the_focus()
     {
-        Game_State.Max_Value = INT32_MAX;                          // so that two draws hardly ever meet
-        for (const char *source : {"default", "no such source"}) { // some sandboxes have none
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
+        Click(Form().Button_Action);
+        QCOMPARE(QApplication::focusWidget(), Form().Text_Zahl);
+    }
+
+    void the_colours_follow_a_light_or_a_dark_desktop()
+    {
+        Click(Form().Button_Action); // a message in blue, a range in red, the field open
+        QVERIFY(Painted_In(Form().Label_Meldung, Qt::blue));
+        QVERIFY(Painted_In(Form().Label_Notice, Qt::red));
+        const QColor dark(50, 50, 50);
+        QApplication::setPalette(QPalette(dark, dark));
+        QCoreApplication::processEvents(); // as a desktop's switch arrives
+        for (QLabel *label : {Form().Label_Meldung, Form().Label_Notice}) {
+            const QColor text = label->palette().color(QPalette::WindowText);
+            QVERIFY(Painted_In(label, text));
+            QVERIFY((Luminance(text) + 0.05) / (Luminance(dark) + 0.05) >= 4.5);
+            QCOMPARE(text.hue(), label == Form().Label_Meldung ? 240 : 0); // lighter, the same hues
+        }
+        // The open field is an input field of the dark scheme, the closed one its surface.
+        const QPoint middle = Form().Text_Zahl->rect().center();
+        QCOMPARE(Form().Text_Zahl->grab().toImage().pixelColor(middle), QColor(Qt::black));
+        window = Start_Window();
+        QCOMPARE(Form().Text_Zahl->grab().toImage().pixelColor(middle), dark);
+    }
+
+    void every_game_seeds_the_generator_anew_with_or_without_entropy()
+    {
+        Game_State.Max_Value = top; // so that two draws hardly ever meet
+        for (const char *source : {"default", "no such source"}) {
             Use_Entropy_Source_For_Testing(source);
             Fix_Seed_For_Testing(20261207);
-            const int32_t first = Secret_Of_A_New_Game();
-            QCOMPARE(Secret_Of_A_New_Game(), first); // the same seed again, not the generator's next draw
+            const int32_t seeded = Secret_Of_A_New_Game();
+            QCOMPARE(Secret_Of_A_New_Game(), seeded); // the same seed again, not the generator's next draw
+            Seed_From_Clock(); // the generator stands where a game with that seed begins
             Fix_Seed_For_Testing(std::nullopt);
-            const int32_t fresh = Secret_Of_A_New_Game();
-            Fix_Seed_For_Testing(20261207), Seed_From_Clock(), Random_In_Range(one, top);
-            QVERIFY(fresh != first && fresh != Random_In_Range(one, top)); // reseeded from the clock
+            QVERIFY(Secret_Of_A_New_Game() != seeded); // so this one was seeded from the clock
         }
-        std::array<int, 4> seen{}; // draws of 1 to 2 hit both ends evenly, nothing beyond; the top value fits
-        for (int i = 0; i < 1000; ++i)
-            ++seen.at(size_t(Random_In_Range(one, two)));
-        QVERIFY(seen[0] + seen[3] == 0 && seen[1] > 400 && seen[2] > 400 && Random_In_Range(top, top) == top);
     }
 
-    void a_refused_text_pressed_anyway_shows_the_error_box_and_changes_nothing()
+    void draws_reach_both_ends_evenly_and_the_top_of_32_bits()
     {
-        // "Guess" and "OK" are disabled for such text, so only a program can press them.
-        const QString icon = QString::number(QMessageBox::Critical);
-        for (const QStringList &box :
-             {QStringList{"Error", "Only integer numbers are valid!", "OK", icon, "placed"},
-              QStringList{"Fehler", "Nur ganze Zahlen sind gültig!", "OK", icon, "placed"}}) {
-            box[0] == "Fehler" ? Click(Form().Option_Deutsch) : void();
-            Click(Form().Button_Change);
-            Paste("12x");
-            QCOMPARE(Boxes([] { Action_Pressed(); }), box);
-            // A refused maximum is neither set nor announced; the text stays to be corrected.
-            QCOMPARE(Form().Label_Meldung->text() + Form().Text_Zahl->text(), QString("12x"));
-            QVERIFY(Form().Text_Zahl->isEnabled() && Game_State.Max_Value == 100);
-            window = Start_Window();
-        }
+        Fix_Seed_For_Testing(20261207);
+        Seed_From_Clock();
+        std::array<int, 4> seen{};
+        for (int i = 0; i < 1000; ++i)
+            ++seen.at(size_t(Random_In_Range(one, two)));
+        QCOMPARE(seen[0] + seen[3], 0);
+        QVERIFY(seen[1] > 400);
+        QVERIFY(seen[2] > 400);
+        QCOMPARE(Random_In_Range(top, top), top);
+    }
+
+    void an_unknown_language_writes_no_text_and_shows_no_box()
+    {
+        Click(Form().Button_Action);
+        Game_State.Language = 3;
+        QCOMPARE(Boxes(Action_Pressed), QStringList()); // a refused, empty guess
+        Paste(QString::number(Game_State.Secret_Number));
+        QCOMPARE(Boxes(Action_Pressed), QStringList()); // the right one
+        QCOMPARE(Form().Button_Action->text(), "Guess");
+    }
+
+    void the_count_of_tries_stops_at_its_largest_value()
+    {
+        Click(Form().Button_Action);
+        Game_State.Tries = INT32_MAX;
+        Paste(QString::number(Game_State.Secret_Number % 100 + 1)); // a wrong guess
+        Click(Form().Button_Action);
+        QCOMPARE(Form().Label_Anzahl_Versuche->text(), "Number of needed tries: 2147483647");
+    }
+
+    void arithmetic_that_does_not_fit_raises_an_error()
+    {
+        QVERIFY_THROWS_EXCEPTION(Overflow_Error, Checked_Add(INT32_MAX, 1));
+        QVERIFY_THROWS_EXCEPTION(Overflow_Error, Checked_Subtract(INT32_MIN, 1));
+        QVERIFY_THROWS_EXCEPTION(Floating_Point_Error,
+                                 Checked_Double(std::numeric_limits<double>::infinity()));
+        QVERIFY_THROWS_EXCEPTION(Overflow_Error, Floor_To_Integer(2147483648.0));
+        QVERIFY_THROWS_EXCEPTION(Overflow_Error, Floor_To_Integer(-2147483649.0));
     }
 };
 

@@ -1,7 +1,9 @@
 #include "brivola_form.h"
 
 #include "events.h"
+#include "label_colours.h"
 #include "runtime/message_box.h"
+#include "speech.h"
 
 #include <QShortcut>
 #include <QStyle>
@@ -44,23 +46,15 @@ void Draw_Caption_In_Border(QGroupBox *frame)
 }
 
 // Qt moves between option buttons by where they stand, so for two options one
-// above the other only Up and Down would; Left and Right do the same here.
-// Like Qt's own move, each takes the focus to the option and clicks it.
-void Move_Within_Options_With_Every_Arrow()
+// above the other only Up and Down would. Like Qt's own move, Left and Right
+// take the focus to the other option and click it.
+void Move_With_Arrow(Qt::Key key, QRadioButton *from, QRadioButton *to)
 {
-    const std::pair<QRadioButton *, QRadioButton *> moves[] = {
-        {Controls.Option_English, Controls.Option_Deutsch},
-        {Controls.Option_Deutsch, Controls.Option_English}};
-    for (const auto &move : moves) {
-        QRadioButton *to = move.second;
-        new QShortcut(
-            move.first == Controls.Option_English ? Qt::Key_Right : Qt::Key_Left, move.first,
-            [to] {
-                to->setFocus(Qt::TabFocusReason);
-                to->click();
-            },
-            Qt::WidgetShortcut);
-    }
+    auto move = [to] {
+        to->setFocus(Qt::TabFocusReason);
+        to->click();
+    };
+    new QShortcut(key, from, move, Qt::WidgetShortcut);
 }
 
 void Set_Text_Zahl_Colour(uint32_t colour)
@@ -83,13 +77,17 @@ std::unique_ptr<QWidget> Create_Brivola()
     auto window = std::make_unique<QWidget>();
     Controls.setupUi(window.get());
     Use_Pixel_Fonts(window.get());
+    Set_Label_Colours();
+    Follow_Palette_Changes(window.get());
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/brivola-%1.png").arg(size), QSize(size, size));
     window->setWindowIcon(icon);
     Draw_Caption_In_Border(Controls.Frame_Sprache);
-    Move_Within_Options_With_Every_Arrow();
+    Move_With_Arrow(Qt::Key_Right, Controls.Option_English, Controls.Option_Deutsch);
+    Move_With_Arrow(Qt::Key_Left, Controls.Option_Deutsch, Controls.Option_English);
     Set_Message_Box_Owner(window.get());
+    Create_Speech_Carrier(window.get());
     // The focus starts at the first control in tab order; when Form_Load
     // disables the field, Qt hands it on to the next enabled one.
     Controls.Text_Zahl->setFocus();

@@ -3,11 +3,13 @@
 #include "brivola_form.h"
 #include "game/game_state.h"
 #include "runtime/text_services.h"
+#include "speech.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QStringView>
 #include <QTranslator>
+#include <limits>
 
 namespace {
 
@@ -23,17 +25,21 @@ struct Mode_Captions {
     QStringView Tries; // followed by the count
     QStringView Frame;
     QStringView Description;
+    QStringView Accepts; // what the field takes, for screen readers; %2 is the largest
 };
+
+constexpr QStringView Accepts_English = u"A whole number from %1 to %2";
+constexpr QStringView Accepts_German = u"Eine ganze Zahl von %1 bis %2";
 
 // [mode][language - 1]
 // clang-format off
 constexpr Mode_Captions Captions[3][2] = {
-    {{u"Start New Game",      u"Change maximum value", u"Number of needed tries: ",     u"Language:", u"Enter a number:"},
-     {u"Neues Spiel starten", u"Maximalwert ändern",   u"Anzahl benötigter Versuche: ", u"Sprache:",  u"Geben Sie eine Zahl ein:"}},
-    {{u"Guess",               Shows_Range,             u"Number of needed tries: ",     u"Language:", u"Enter a number:"},
-     {u"Raten",               Shows_Range,             u"Anzahl benötigter Versuche: ", u"Sprache:",  u"Geben Sie eine Zahl ein:"}},
-    {{u"OK",                  u"Abort",                Stays_Empty,                     u"Language:", u"New maximum value:"},
-     {u"OK",                  u"Abbrechen",            Stays_Empty,                     u"Sprache:",  u"neuer Maximalwert:"}},
+    {{u"Start New Game",      u"Change maximum value", u"Number of needed tries: ",     u"Language:", u"Enter a number:",          Stays_Empty},
+     {u"Neues Spiel starten", u"Maximalwert ändern",   u"Anzahl benötigter Versuche: ", u"Sprache:",  u"Geben Sie eine Zahl ein:", Stays_Empty}},
+    {{u"Guess",               Shows_Range,             u"Number of needed tries: ",     u"Language:", u"Enter a number:",          Accepts_English},
+     {u"Raten",               Shows_Range,             u"Anzahl benötigter Versuche: ", u"Sprache:",  u"Geben Sie eine Zahl ein:", Accepts_German}},
+    {{u"OK",                  u"Abort",                Stays_Empty,                     u"Language:", u"New maximum value:",       Accepts_English},
+     {u"OK",                  u"Abbrechen",            Stays_Empty,                     u"Sprache:",  u"neuer Maximalwert:",       Accepts_German}},
 };
 // clang-format on
 
@@ -100,6 +106,12 @@ void Refresh_Captions()
                                 : Concat(captions.Tries.toString(), Integer_To_Text(Game_State.Tries)));
     form.Frame_Sprache->setTitle(captions.Frame.toString());
     form.Label_Beschreibungstext->setText(captions.Description.toString());
+    // A new maximum may be any whole number that fits 32 bits.
+    const int32_t largest =
+        Game_State.Game_Running ? Game_State.Max_Value : std::numeric_limits<int32_t>::max();
+    form.Text_Zahl->setAccessibleDescription(
+        captions.Accepts.isNull() ? QString()
+                                  : captions.Accepts.toString().arg(Game_State.Min_Value).arg(largest));
 }
 
 void Show_Message()
@@ -120,6 +132,7 @@ void Select_English()
     Game_State.Language = Language_English;
     Show_Message();
     Refresh_Captions();
+    Speak_Message();
 }
 
 void Select_German()
@@ -127,4 +140,5 @@ void Select_German()
     Game_State.Language = Language_German;
     Show_Message();
     Refresh_Captions();
+    Speak_Message();
 }

@@ -1,0 +1,293 @@
+// Games played as a player plays them, step by step, each step with all the window then shows, and the
+// rule for what "Guess" and "OK" take, text by text.
+#include "brivola_test.h"
+
+#include <QAccessible>
+#include <QMenu>
+
+namespace {
+
+QWidget *Speech_Carrier() { return Form().Button_Action->window()->findChild<QWidget *>("Speech_Carrier"); }
+
+// All the window shows, as a screen reader reads it: each control's name, the field's text and what it
+// takes, "off" where a control is disabled, "on" where an option is selected, and the message just spoken.
+QString Screen()
+{
+    QStringList shown;
+    for (QWidget *control : Form().Button_Action->window()->findChildren<QWidget *>()) {
+        QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(control);
+        QString text = reading->text(QAccessible::Name);
+        if (control == Form().Text_Zahl)
+            text += " [" + reading->text(QAccessible::Value) + "] " + reading->text(QAccessible::Description);
+        if (!control->isEnabled())
+            text += " off";
+        if (reading->state().checked)
+            text += " on";
+        if (reading->role() == QAccessible::Notification)
+            text = "says: " + text;
+        if (control->isVisible()) // the carrier is hidden when nothing was said
+            shown << text;
+    }
+    return shown.join(" | ");
+}
+
+// Does what the step says, as a player would: click a control, paste, press a key, or fix the number
+// drawn; "press anyway" is a program pressing "Guess" or "OK" even when disabled. Adds the box it opened.
+QString Play(const QString &step)
+{
+    QWidget *window = Form().Button_Action->window();
+    const QString argument = step.section(u' ', 1);
+    QStringList boxes;
+    Speech_Carrier()->hide(); // so that a new message shows it anew
+    if (step.startsWith("click "))
+        boxes = Boxes([&] { Click(window->findChild<QAbstractButton *>(argument)); });
+    if (step == "press anyway")
+        boxes = Boxes(Action_Pressed);
+    if (step.startsWith("paste "))
+        Paste(argument);
+    if (step.startsWith("secret "))
+        Game_State.Secret_Number = argument.toInt();
+    if (step.startsWith("key ")) {
+        const QKeyCombination key = QKeySequence::fromString(argument)[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
+    boxes.prepend(Screen());
+    return boxes.join(" | ");
+}
+
+struct Step {
+    const char *action;
+    const char *screen;
+};
+
+// How a text fares as a guess from 1 to 100 and as a new maximum.
+struct Verdict {
+    QString text;
+    bool guess;
+    bool maximum;
+};
+
+} // namespace
+
+class Test_Play : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QWidget> window;
+
+    void Play_All(std::initializer_list<Step> steps)
+    {
+        for (const Step &step : steps) {
+            QCOMPARE(Play(step.action), QString(step.screen));
+            // Captions show whole, 4 px clear of the sides, the upper on one line, the lower on two at most,
+            // and screen readers get them without the line break.
+            for (QPushButton *button : {Form().Button_Action, Form().Button_Change}) {
+                const QStringList lines = button->text().split(u'\n');
+                QVERIFY(lines.size() <= (button == Form().Button_Action ? 1 : 2));
+                QCOMPARE(lines.join(u' '), button->accessibleName());
+                for (const QString &line : lines)
+                    QVERIFY(button->fontMetrics().horizontalAdvance(line) <= button->width() - 8);
+            }
+        }
+    }
+
+private slots:
+    void init() { window = Start_Window(); }
+
+    void a_game_narrows_the_range_counts_the_tries_and_ends_in_a_win()
+    {
+        Play_All({
+            {"look", "Change maximum value | Language: | Deutsch | English on | Start New Game | Enter a "
+                     "number: []  off |  |  | Number of needed tries: 0 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess off | Enter a number: [] A whole number "
+             "from 1 to 100 | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | "
+             "says: New game started. 1 - 100. Number of needed tries: 0"},
+            {"secret 40",
+             "1 - 100 off | Language: | Deutsch | English on | Guess off | Enter a number: [] A whole number "
+             "from 1 to 100 | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
+            {"paste 50",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [50] A whole number "
+             "from 1 to 100 | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [50] A whole number "
+             "from 1 to 100 | 1 - 49 | The searched number is smaller. | Number of needed tries: 1 | Enter a "
+             "number: | says: The searched number is smaller. 1 - 49. Number of needed tries: 1"},
+            {"paste 30", "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [30] A "
+                         "whole number from 1 to 100 | 1 - 49 | The searched number is smaller. | Number of "
+                         "needed tries: 1 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [30] A whole number "
+             "from 1 to 100 | 31 - 49 | The searched number is larger. | Number of needed tries: 2 | Enter a "
+             "number: | says: The searched number is larger. 31 - 49. Number of needed tries: 2"},
+            {"paste 60", "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [60] A "
+                         "whole number from 1 to 100 | 31 - 49 | The searched number is larger. | Number of "
+                         "needed tries: 2 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [60] A whole number "
+             "from 1 to 100 | 31 - 49 | The searched number is smaller. | Number of needed tries: 3 | Enter "
+             "a number: | says: The searched number is smaller. 31 - 49. Number of needed tries: 3"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [60] A whole number "
+             "from 1 to 100 | 31 - 49 | The searched number is smaller. | Number of needed tries: 4 | Enter "
+             "a number: | says: The searched number is smaller. 31 - 49. Number of needed tries: 4"},
+            {"paste 31", "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [31] A "
+                         "whole number from 1 to 100 | 31 - 49 | The searched number is smaller. | Number of "
+                         "needed tries: 4 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [31] A whole number "
+             "from 1 to 100 | 32 - 49 | The searched number is larger. | Number of needed tries: 5 | Enter a "
+             "number: | says: The searched number is larger. 32 - 49. Number of needed tries: 5"},
+            {"paste 10", "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [10] A "
+                         "whole number from 1 to 100 | 32 - 49 | The searched number is larger. | Number of "
+                         "needed tries: 5 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [10] A whole number "
+             "from 1 to 100 | 32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a "
+             "number: | says: The searched number is larger. 32 - 49. Number of needed tries: 6"},
+            {"paste 101", "1 - 100 off | Language: | Deutsch | English on | Guess off | Enter a number: "
+                          "[101] A whole number from 1 to 100 | 32 - 49 | The searched number is larger. | "
+                          "Number of needed tries: 6 | Enter a number:"},
+            {"key Ctrl+Z", "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [10] A "
+                           "whole number from 1 to 100 | 32 - 49 | The searched number is larger. | Number "
+                           "of needed tries: 6 | Enter a number:"},
+            {"key Return", "1 - 100 off | Language: | Deutsch | English on | Guess | Enter a number: [10] A "
+                           "whole number from 1 to 100 | 32 - 49 | The searched number is larger. | Number "
+                           "of needed tries: 6 | Enter a number:"},
+            {"paste 7x", "1 - 100 off | Language: | Deutsch | English on | Guess off | Enter a number: [7x] "
+                         "A whole number from 1 to 100 | 32 - 49 | The searched number is larger. | Number "
+                         "of needed tries: 6 | Enter a number:"},
+            {"press anyway",
+             "1 - 100 off | Language: | Deutsch | English on | Guess off | Enter a number: [7x] A whole "
+             "number from 1 to 100 | 32 - 49 | The searched number is larger. | Number of needed tries: 6 | "
+             "Enter a number: | Error | Only integer numbers are valid! | 3 | placed"},
+            {"click Option_Deutsch",
+             "1 - 100 off | Sprache: | Deutsch on | English | Raten off | Geben Sie eine Zahl ein: [7x] Eine "
+             "ganze Zahl von 1 bis 100 | 32 - 49 | Die gesuchte Zahl ist größer. | Anzahl benötigter "
+             "Versuche: 6 | Geben Sie eine Zahl ein: | says: Die gesuchte Zahl ist größer. 32 - 49. Anzahl "
+             "benötigter Versuche: 6"},
+            {"paste 40", "1 - 100 off | Sprache: | Deutsch on | English | Raten | Geben Sie eine Zahl ein: "
+                         "[40] Eine ganze Zahl von 1 bis 100 | 32 - 49 | Die gesuchte Zahl ist größer. | "
+                         "Anzahl benötigter Versuche: 6 | Geben Sie eine Zahl ein:"},
+            {"click Button_Action",
+             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | Geben Sie eine "
+             "Zahl ein: []  off |  |  | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein: | Richtig! "
+             "| Richtig! | 1 | placed"},
+        });
+    }
+
+    void left_and_right_move_between_the_languages_as_up_and_down_do()
+    {
+        Play_All({
+            {"click Option_English",
+             "Change maximum value | Language: | Deutsch | English on | Start New Game | Enter a number: []  "
+             "off |  |  | Number of needed tries: 0 | Enter a number:"},
+            {"key Right",
+             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | Geben Sie eine "
+             "Zahl ein: []  off |  |  | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
+            {"key Left", "Change maximum value | Language: | Deutsch | English on | Start New Game | Enter a "
+                         "number: []  off |  |  | Number of needed tries: 0 | Enter a number:"},
+        });
+        QCOMPARE(QApplication::focusWidget(), Form().Option_English); // the move takes the focus along
+    }
+
+    void qt_s_own_texts_follow_the_language()
+    {
+        Click(Form().Option_Deutsch);
+        const std::unique_ptr<QMenu> menu(Form().Text_Zahl->createStandardContextMenu());
+        QCOMPARE(menu->actions().constFirst()->text(), "&Rückgängig\tStrg+Z"); // from Qt's translations
+    }
+
+    void a_new_maximum_holds_for_the_next_game_and_abort_keeps_the_old()
+    {
+        Play_All({
+            {"click Option_Deutsch",
+             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | Geben Sie eine "
+             "Zahl ein: []  off |  |  | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
+            {"click Button_Change",
+             "Abbrechen | Sprache: | Deutsch on | English | OK off | neuer Maximalwert: [] Eine ganze Zahl "
+             "von 1 bis 2147483647 |  |  |  | neuer Maximalwert:"},
+            {"paste 0", "Abbrechen | Sprache: | Deutsch on | English | OK off | neuer Maximalwert: [0] Eine "
+                        "ganze Zahl von 1 bis 2147483647 |  |  |  | neuer Maximalwert:"},
+            {"press anyway", "Abbrechen | Sprache: | Deutsch on | English | OK off | neuer Maximalwert: [0] "
+                             "Eine ganze Zahl von 1 bis 2147483647 |  |  |  | neuer Maximalwert: | Fehler | "
+                             "Nur ganze Zahlen sind gültig! | 3 | placed"},
+            {"paste 50", "Abbrechen | Sprache: | Deutsch on | English | OK | neuer Maximalwert: [50] Eine "
+                         "ganze Zahl von 1 bis 2147483647 |  |  |  | neuer Maximalwert:"},
+            {"key Escape", "Abbrechen | Sprache: | Deutsch on | English | OK | neuer Maximalwert: [50] Eine "
+                           "ganze Zahl von 1 bis 2147483647 |  |  |  | neuer Maximalwert:"},
+            {"click Button_Action",
+             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | Geben Sie eine "
+             "Zahl ein: []  off |  | Neuer Maximalwert ist 50. | Anzahl benötigter Versuche: 0 | Geben Sie "
+             "eine Zahl ein: | says: Neuer Maximalwert ist 50."},
+            {"click Button_Change",
+             "Abbrechen | Sprache: | Deutsch on | English | OK off | neuer Maximalwert: [] Eine ganze Zahl "
+             "von 1 bis 2147483647 |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
+            {"paste 20",
+             "Abbrechen | Sprache: | Deutsch on | English | OK | neuer Maximalwert: [20] Eine ganze Zahl von "
+             "1 bis 2147483647 |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
+            {"click Button_Change", "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel "
+                                    "starten | Geben Sie eine Zahl ein: []  off |  | Neuer Maximalwert ist "
+                                    "50. | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
+            {"click Option_English", "Change maximum value | Language: | Deutsch | English on | Start New "
+                                     "Game | Enter a number: []  off |  | New maximal value is 50. | Number "
+                                     "of needed tries: 0 | Enter a number: | says: New maximal value is 50."},
+            {"click Button_Action",
+             "1 - 50 off | Language: | Deutsch | English on | Guess off | Enter a number: [] A whole number "
+             "from 1 to 50 | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number: | "
+             "says: New game started. 1 - 50. Number of needed tries: 0"},
+            {"secret 50",
+             "1 - 50 off | Language: | Deutsch | English on | Guess off | Enter a number: [] A whole number "
+             "from 1 to 50 | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number:"},
+            {"paste 50",
+             "1 - 50 off | Language: | Deutsch | English on | Guess | Enter a number: [50] A whole number "
+             "from 1 to 50 | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number:"},
+            {"click Button_Action",
+             "Change maximum value | Language: | Deutsch | English on | Start New Game | Enter a number: []  "
+             "off |  |  | Number of needed tries: 0 | Enter a number: | Right! | Right! | 1 | placed"},
+        });
+    }
+
+    void guess_and_maximum_take_whole_numbers_that_fit_and_nothing_else()
+    {
+        const QList<Verdict> verdicts = {
+            // plain digits, leading zeros and blanks around them
+            {"7", true, true},
+            {"0000000007", true, true},
+            {" 000000007", true, true},
+            {"1         ", true, true},
+            // the ends of the range, and of 32 bits
+            {"100", true, true},
+            {"101", false, true},
+            {"0", false, false},
+            {"2147483647", false, true},
+            {"2147483648", false, false},
+            {"2200000000", false, false},
+            {"  12345678", false, false},
+            {"00000000007", false, false},
+            {QString(400, u'9'), false, false},
+            // no sign, point, exponent, tab, other digits, or nothing
+            {"-7", false, false},
+            {"+7", false, false},
+            {"7.0", false, false},
+            {"7.5", false, false},
+            {"1e3", false, false},
+            {"7 7", false, false},
+            {"\t7", false, false},
+            {"\uFF17", false, false},
+            {"", false, false},
+        };
+        Click(Form().Button_Action);
+        for (const Verdict &verdict : verdicts) {
+            Paste(verdict.text);
+            QVERIFY2(Form().Button_Action->isEnabled() == verdict.guess, qPrintable(verdict.text));
+        }
+        window = Start_Window();
+        Click(Form().Button_Change);
+        for (const Verdict &verdict : verdicts) {
+            Paste(verdict.text);
+            QVERIFY2(Form().Button_Action->isEnabled() == verdict.maximum, qPrintable(verdict.text));
+        }
+    }
+};
+
+QTEST_MAIN(Test_Play)
+#include "test_play.moc"

@@ -1,0 +1,71 @@
+#include "label_colours.h"
+
+#include "brivola_form.h"
+
+#include <QApplication>
+#include <cmath>
+
+namespace {
+
+// Relative luminance, as the WCAG contrast ratio measures it.
+double Luminance(const QColor &colour)
+{
+    auto linear = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+           + 0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor &first, const QColor &second)
+{
+    const double one = Luminance(first), other = Luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+// The pure hue on a light surface; on a dark one, the hue mixed with white
+// until small text reads comfortably (WCAG AA, 4.5 : 1).
+QColor Shade_For(Qt::GlobalColor hue, const QColor &surface)
+{
+    const QColor pure(hue);
+    QColor shade = pure;
+    for (int white = 0; Luminance(surface) < 0.1 && Contrast(shade, surface) < 4.5; white += 5) {
+        auto lighten = [white](int channel) { return channel + (255 - channel) * white / 100; };
+        shade.setRgb(lighten(pure.red()), lighten(pure.green()), lighten(pure.blue()));
+    }
+    return shade;
+}
+
+void Set_Text_Colour(QLabel *label, Qt::GlobalColor hue)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Shade_For(hue, QApplication::palette().color(QPalette::Window)));
+    label->setPalette(palette);
+}
+
+// The program's only class of its own: Qt 6.4 tells of a new desktop palette
+// only by this event, the signal for it being deprecated.
+class Palette_Follower : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == QCoreApplication::instance())
+            Set_Label_Colours();
+        return false;
+    }
+};
+
+} // namespace
+
+void Set_Label_Colours()
+{
+    Set_Text_Colour(Form().Label_Meldung, Qt::blue);
+    Set_Text_Colour(Form().Label_Notice, Qt::red);
+}
+
+void Follow_Palette_Changes(QWidget *window)
+{
+    QCoreApplication::instance()->installEventFilter(new Palette_Follower(window));
+}

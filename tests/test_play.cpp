@@ -1,6 +1,7 @@
 // Games played as a player plays them, step by step, each step with all the window then shows, and the
 // rule for what "Guess" and "OK" take, text by text.
 #include "brivola_test.h"
+#include "runtime/random_services.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -10,7 +11,8 @@ namespace {
 QWidget *Speech_Carrier() { return Form().Button_Action->window()->findChild<QWidget *>("Speech_Carrier"); }
 
 // All the window shows, as a screen reader reads it: each control's name (the field's text and what it
-// takes), "off" where a control is disabled, "on" where an option is selected, and the message just spoken.
+// takes), "off" where a control is disabled, "on" where an option is selected, where the keys go, and the
+// message just spoken.
 QString Screen()
 {
     QStringList shown;
@@ -25,14 +27,16 @@ QString Screen()
             text += " on";
         if (reading->role() == QAccessible::Notification)
             text = "says: " + text;
+        if (control->hasFocus())
+            text += " focused";
         if (control->isVisible()) // the carrier is hidden when nothing was said
             shown << text;
     }
     return shown.join(" | ");
 }
 
-// Does what the step says, as a player would: click a control, paste, press a key, or fix the number
-// drawn; "press anyway" is a program pressing "Guess" or "OK" even when disabled. Adds the box it opened.
+// Does what the step says, as a player would: click a control, paste, or press a key; "press anyway" is a
+// program pressing "Guess" or "OK" even when disabled. Adds the box it opened.
 QString Play(const QString &step)
 {
     QWidget *window = Form().Button_Action->window();
@@ -45,8 +49,6 @@ QString Play(const QString &step)
         boxes = Boxes(Action_Pressed);
     if (step.startsWith("paste "))
         Paste(argument);
-    if (step.startsWith("secret "))
-        Game_State.Secret_Number = argument.toInt();
     if (step.startsWith("key ")) {
         const QKeyCombination key = QKeySequence::fromString(argument)[0];
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
@@ -90,99 +92,101 @@ class Test_Play : public QObject {
     }
 
 private slots:
-    void init() { window = Start_Window(); }
+    void init()
+    {
+        Fix_Seed_For_Testing(125); // every game draws 40 from 1 to 100, and 20 from 1 to 50
+        window = Start_Window();
+    }
 
     void a_game_narrows_the_range_counts_the_tries_and_ends_in_a_win()
     {
         Play_All({
-            {"look", "Change maximum value | Language: | Deutsch | English on | Start New Game | []  off |  "
-                     "|  | Number of needed tries: 0 | Enter a number:"},
+            {"look", "Change maximum value | Language: | Deutsch | English on | Start New Game focused | []  "
+                     "off |  |  | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 | "
-             "1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | says: New game "
-             "started. 1 - 100. Number of needed tries: 0"},
-            {"secret 40",
-             "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 | "
-             "1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 "
+             "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | says: "
+             "New game started. 1 - 100. Number of needed tries: 0"},
             {"paste 50",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [50] A whole number from 1 to 100 | 1 "
-             "- 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess | [50] A whole number from 1 to 100 "
+             "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [50] A whole number from 1 to 100 | 1 "
-             "- 49 | The searched number is smaller. | Number of needed tries: 1 | Enter a number: | says: "
-             "The searched number is smaller. 1 - 49. Number of needed tries: 1"},
-            {"paste 30",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from 1 to 100 | 1 "
-             "- 49 | The searched number is smaller. | Number of needed tries: 1 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [50] A whole number from 1 to "
+             "100 | 1 - 49 | The searched number is smaller. | Number of needed tries: 1 | Enter a number: | "
+             "says: The searched number is smaller. 1 - 49. Number of needed tries: 1"},
+            {"paste 30", "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from "
+                         "1 to 100 focused | 1 - 49 | The searched number is smaller. | Number of needed "
+                         "tries: 1 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from 1 to 100 | "
-             "31 - 49 | The searched number is larger. | Number of needed tries: 2 | Enter a number: | says: "
-             "The searched number is larger. 31 - 49. Number of needed tries: 2"},
-            {"paste 60",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [60] A whole number from 1 to 100 | "
-             "31 - 49 | The searched number is larger. | Number of needed tries: 2 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [30] A whole number from 1 to "
+             "100 | 31 - 49 | The searched number is larger. | Number of needed tries: 2 | Enter a number: | "
+             "says: The searched number is larger. 31 - 49. Number of needed tries: 2"},
+            {"paste 60", "1 - 100 off | Language: | Deutsch | English on | Guess | [60] A whole number from "
+                         "1 to 100 focused | 31 - 49 | The searched number is larger. | Number of needed "
+                         "tries: 2 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [60] A whole number from 1 to 100 | "
-             "31 - 49 | The searched number is smaller. | Number of needed tries: 3 | Enter a number: | "
-             "says: The searched number is smaller. 31 - 49. Number of needed tries: 3"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [60] A whole number from 1 to "
+             "100 | 31 - 49 | The searched number is smaller. | Number of needed tries: 3 | Enter a number: "
+             "| says: The searched number is smaller. 31 - 49. Number of needed tries: 3"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [60] A whole number from 1 to 100 | "
-             "31 - 49 | The searched number is smaller. | Number of needed tries: 4 | Enter a number: | "
-             "says: The searched number is smaller. 31 - 49. Number of needed tries: 4"},
-            {"paste 31",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [31] A whole number from 1 to 100 | "
-             "31 - 49 | The searched number is smaller. | Number of needed tries: 4 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [60] A whole number from 1 to "
+             "100 | 31 - 49 | The searched number is smaller. | Number of needed tries: 4 | Enter a number: "
+             "| says: The searched number is smaller. 31 - 49. Number of needed tries: 4"},
+            {"paste 31", "1 - 100 off | Language: | Deutsch | English on | Guess | [31] A whole number from "
+                         "1 to 100 focused | 31 - 49 | The searched number is smaller. | Number of needed "
+                         "tries: 4 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [31] A whole number from 1 to 100 | "
-             "32 - 49 | The searched number is larger. | Number of needed tries: 5 | Enter a number: | says: "
-             "The searched number is larger. 32 - 49. Number of needed tries: 5"},
-            {"paste 10",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number from 1 to 100 | "
-             "32 - 49 | The searched number is larger. | Number of needed tries: 5 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [31] A whole number from 1 to "
+             "100 | 32 - 49 | The searched number is larger. | Number of needed tries: 5 | Enter a number: | "
+             "says: The searched number is larger. 32 - 49. Number of needed tries: 5"},
+            {"paste 10", "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number from "
+                         "1 to 100 focused | 32 - 49 | The searched number is larger. | Number of needed "
+                         "tries: 5 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number from 1 to 100 | "
-             "32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number: | says: "
-             "The searched number is larger. 32 - 49. Number of needed tries: 6"},
-            {"paste 101",
-             "1 - 100 off | Language: | Deutsch | English on | Guess off | [101] A whole number from 1 to "
-             "100 | 32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number:"},
-            {"key Ctrl+Z",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number from 1 to 100 | "
-             "32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number:"},
-            {"key Return",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number from 1 to 100 | "
-             "32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number:"},
-            {"paste 7x",
-             "1 - 100 off | Language: | Deutsch | English on | Guess off | [7x] A whole number from 1 to 100 "
-             "| 32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [10] A whole number from 1 to "
+             "100 | 32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number: | "
+             "says: The searched number is larger. 32 - 49. Number of needed tries: 6"},
+            {"paste 101", "1 - 100 off | Language: | Deutsch | English on | Guess off | [101] A whole number "
+                          "from 1 to 100 focused | 32 - 49 | The searched number is larger. | Number of "
+                          "needed tries: 6 | Enter a number:"},
+            {"key Ctrl+Z", "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number "
+                           "from 1 to 100 focused | 32 - 49 | The searched number is larger. | Number of "
+                           "needed tries: 6 | Enter a number:"},
+            {"key Return", "1 - 100 off | Language: | Deutsch | English on | Guess | [10] A whole number "
+                           "from 1 to 100 focused | 32 - 49 | The searched number is larger. | Number of "
+                           "needed tries: 6 | Enter a number:"},
+            {"paste 7x", "1 - 100 off | Language: | Deutsch | English on | Guess off | [7x] A whole number "
+                         "from 1 to 100 focused | 32 - 49 | The searched number is larger. | Number of "
+                         "needed tries: 6 | Enter a number:"},
             {"press anyway",
              "1 - 100 off | Language: | Deutsch | English on | Guess off | [7x] A whole number from 1 to 100 "
-             "| 32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a number: | "
-             "Error | Only integer numbers are valid! | 3 | placed"},
+             "focused | 32 - 49 | The searched number is larger. | Number of needed tries: 6 | Enter a "
+             "number: | Error | Only integer numbers are valid! | 3 | placed"},
             {"click Option_Deutsch",
-             "1 - 100 off | Sprache: | Deutsch on | English | Raten off | [7x] Eine ganze Zahl von 1 bis 100 "
-             "| 32 - 49 | Die gesuchte Zahl ist größer. | Anzahl benötigter Versuche: 6 | Geben Sie eine "
-             "Zahl ein: | says: Die gesuchte Zahl ist größer. 32 - 49. Anzahl benötigter Versuche: 6"},
+             "1 - 100 off | Sprache: | Deutsch on focused | English | Raten off | [7x] Eine ganze Zahl von 1 "
+             "bis 100 | 32 - 49 | Die gesuchte Zahl ist größer. | Anzahl benötigter Versuche: 6 | Geben Sie "
+             "eine Zahl ein: | says: Die gesuchte Zahl ist größer. 32 - 49. Anzahl benötigter Versuche: 6"},
             {"paste 40", "1 - 100 off | Sprache: | Deutsch on | English | Raten | [40] Eine ganze Zahl von 1 "
-                         "bis 100 | 32 - 49 | Die gesuchte Zahl ist größer. | Anzahl benötigter Versuche: 6 "
-                         "| Geben Sie eine Zahl ein:"},
-            {"click Button_Action",
-             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | []  off |  |  | "
-             "Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein: | Richtig! | Richtig! | 1 | placed"},
+                         "bis 100 focused | 32 - 49 | Die gesuchte Zahl ist größer. | Anzahl benötigter "
+                         "Versuche: 6 | Geben Sie eine Zahl ein:"},
+            {"click Button_Action", "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel "
+                                    "starten focused | []  off |  |  | Anzahl benötigter Versuche: 0 | Geben "
+                                    "Sie eine Zahl ein: | Richtig! | Richtig! | 1 | placed"},
         });
     }
 
     void left_and_right_move_between_the_languages_as_up_and_down_do()
     {
         Play_All({
-            {"click Option_English", "Change maximum value | Language: | Deutsch | English on | Start New "
-                                     "Game | []  off |  |  | Number of needed tries: 0 | Enter a number:"},
-            {"key Right", "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | []  "
-                          "off |  |  | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
-            {"key Left", "Change maximum value | Language: | Deutsch | English on | Start New Game | []  off "
-                         "|  |  | Number of needed tries: 0 | Enter a number:"},
+            {"click Option_English",
+             "Change maximum value | Language: | Deutsch | English on focused | Start New Game | []  off |  "
+             "|  | Number of needed tries: 0 | Enter a number:"},
+            {"key Right",
+             "Maximalwert ändern | Sprache: | Deutsch on focused | English | Neues Spiel starten | []  off | "
+             " |  | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
+            {"key Left", "Change maximum value | Language: | Deutsch | English on focused | Start New Game | "
+                         "[]  off |  |  | Number of needed tries: 0 | Enter a number:"},
         });
-        QCOMPARE(QApplication::focusWidget(), Form().Option_English); // the move takes the focus along
     }
 
     void qt_s_own_texts_follow_the_language()
@@ -196,46 +200,44 @@ private slots:
     {
         Play_All({
             {"click Option_Deutsch",
-             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | []  off |  |  | "
-             "Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
+             "Maximalwert ändern | Sprache: | Deutsch on focused | English | Neues Spiel starten | []  off | "
+             " |  | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
             {"click Button_Change", "Abbrechen | Sprache: | Deutsch on | English | OK off | [] Eine ganze "
-                                    "Zahl von 1 bis 2147483647 |  |  |  | neuer Maximalwert:"},
+                                    "Zahl von 1 bis 2147483647 focused |  |  |  | neuer Maximalwert:"},
             {"paste 0", "Abbrechen | Sprache: | Deutsch on | English | OK off | [0] Eine ganze Zahl von 1 "
-                        "bis 2147483647 |  |  |  | neuer Maximalwert:"},
+                        "bis 2147483647 focused |  |  |  | neuer Maximalwert:"},
             {"press anyway", "Abbrechen | Sprache: | Deutsch on | English | OK off | [0] Eine ganze Zahl von "
-                             "1 bis 2147483647 |  |  |  | neuer Maximalwert: | Fehler | Nur ganze Zahlen "
-                             "sind gültig! | 3 | placed"},
+                             "1 bis 2147483647 focused |  |  |  | neuer Maximalwert: | Fehler | Nur ganze "
+                             "Zahlen sind gültig! | 3 | placed"},
             {"paste 50", "Abbrechen | Sprache: | Deutsch on | English | OK | [50] Eine ganze Zahl von 1 bis "
-                         "2147483647 |  |  |  | neuer Maximalwert:"},
+                         "2147483647 focused |  |  |  | neuer Maximalwert:"},
             {"key Escape", "Abbrechen | Sprache: | Deutsch on | English | OK | [50] Eine ganze Zahl von 1 "
-                           "bis 2147483647 |  |  |  | neuer Maximalwert:"},
+                           "bis 2147483647 focused |  |  |  | neuer Maximalwert:"},
             {"click Button_Action",
-             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | []  off |  | "
-             "Neuer Maximalwert ist 50. | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein: | says: "
-             "Neuer Maximalwert ist 50."},
+             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten focused | []  off | "
+             " | Neuer Maximalwert ist 50. | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein: | "
+             "says: Neuer Maximalwert ist 50."},
             {"click Button_Change",
              "Abbrechen | Sprache: | Deutsch on | English | OK off | [] Eine ganze Zahl von 1 bis 2147483647 "
-             "|  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
+             "focused |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
             {"paste 20", "Abbrechen | Sprache: | Deutsch on | English | OK | [20] Eine ganze Zahl von 1 bis "
-                         "2147483647 |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
+                         "2147483647 focused |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
             {"click Button_Change",
-             "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel starten | []  off |  | "
-             "Neuer Maximalwert ist 50. | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
-            {"click Option_English", "Change maximum value | Language: | Deutsch | English on | Start New "
-                                     "Game | []  off |  | New maximal value is 50. | Number of needed tries: "
-                                     "0 | Enter a number: | says: New maximal value is 50."},
+             "Maximalwert ändern focused | Sprache: | Deutsch on | English | Neues Spiel starten | []  off | "
+             " | Neuer Maximalwert ist 50. | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
+            {"click Option_English", "Change maximum value | Language: | Deutsch | English on focused | "
+                                     "Start New Game | []  off |  | New maximal value is 50. | Number of "
+                                     "needed tries: 0 | Enter a number: | says: New maximal value is 50."},
             {"click Button_Action",
-             "1 - 50 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 50 | 1 "
-             "- 50 | New game started. | Number of needed tries: 0 | Enter a number: | says: New game "
-             "started. 1 - 50. Number of needed tries: 0"},
-            {"secret 50",
-             "1 - 50 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 50 | 1 "
-             "- 50 | New game started. | Number of needed tries: 0 | Enter a number:"},
-            {"paste 50", "1 - 50 off | Language: | Deutsch | English on | Guess | [50] A whole number from 1 "
-                         "to 50 | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number:"},
+             "1 - 50 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 50 "
+             "focused | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number: | says: New "
+             "game started. 1 - 50. Number of needed tries: 0"},
+            {"paste 20",
+             "1 - 50 off | Language: | Deutsch | English on | Guess | [20] A whole number from 1 to 50 "
+             "focused | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "Change maximum value | Language: | Deutsch | English on | Start New Game | []  off |  |  | "
-             "Number of needed tries: 0 | Enter a number: | Right! | Right! | 1 | placed"},
+             "Change maximum value | Language: | Deutsch | English on | Start New Game focused | []  off |  "
+             "|  | Number of needed tries: 0 | Enter a number: | Right! | Right! | 1 | placed"},
         });
     }
 

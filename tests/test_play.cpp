@@ -10,9 +10,20 @@ namespace {
 
 QWidget *Speech_Carrier() { return Form().Button_Action->window()->findChild<QWidget *>("Speech_Carrier"); }
 
+// Counts the showings of the speech carrier: a screen reader speaks its message once for each.
+class Showings : public QObject {
+public:
+    int count = 0;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Show;
+        return false;
+    }
+} Speech_Showings;
+
 // All the window shows, as a screen reader reads it: each control's name (the field's text and what it
-// takes), "off" where a control is disabled, "on" where an option is selected, where the keys go, and the
-// message just spoken.
+// takes), "off" where a control is disabled, "on" where an option is selected, and where the keys go.
 QString Screen()
 {
     QStringList shown;
@@ -25,24 +36,22 @@ QString Screen()
             text += " off";
         if (reading->state().checked)
             text += " on";
-        if (reading->role() == QAccessible::Notification)
-            text = "says: " + text;
         if (control->hasFocus())
             text += " focused";
-        if (control->isVisible()) // the carrier is hidden when nothing was said
+        if (control != Speech_Carrier())
             shown << text;
     }
     return shown.join(" | ");
 }
 
 // Does what the step says, as a player would: click a control, paste, or press a key; "press anyway" is a
-// program pressing "Guess" or "OK" even when disabled. Adds the box it opened.
+// program pressing "Guess" or "OK" even when disabled. Adds each message spoken and the box it opened.
 QString Play(const QString &step)
 {
     QWidget *window = Form().Button_Action->window();
     const QString argument = step.section(u' ', 1);
     QStringList boxes;
-    Speech_Carrier()->hide(); // so that a new message shows it anew
+    const int showings = Speech_Showings.count;
     if (step.startsWith("click "))
         boxes = Boxes([&] { Click(window->findChild<QAbstractButton *>(argument)); });
     if (step == "press anyway")
@@ -53,6 +62,10 @@ QString Play(const QString &step)
         const QKeyCombination key = QKeySequence::fromString(argument)[0];
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     }
+    QAccessibleInterface *speech = QAccessible::queryAccessibleInterface(Speech_Carrier());
+    for (int i = showings; i < Speech_Showings.count; ++i)
+        boxes.prepend(QString(speech->role() == QAccessible::Notification ? "says: " : "shows: ")
+                      + speech->text(QAccessible::Name));
     boxes.prepend(Screen());
     return boxes.join(" | ");
 }
@@ -96,6 +109,7 @@ private slots:
     {
         Fix_Seed_For_Testing(125); // every game draws 40 from 1 to 100, and 20 from 1 to 50
         window = Start_Window();
+        Speech_Carrier()->installEventFilter(&Speech_Showings);
     }
 
     void a_game_narrows_the_range_counts_the_tries_and_ends_in_a_win()

@@ -15,7 +15,7 @@ QPointer<QWidget> Carrier;
 // find no title to read.
 QAccessibleInterface *Speaking_Roles(const QString &, QObject *object)
 {
-    if (!Carrier || !object)
+    if (!Carrier)
         return nullptr;
     if (object == Carrier)
         return new QAccessibleWidget(Carrier, QAccessible::Notification);

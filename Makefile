@@ -7,7 +7,7 @@ CMAKE_FLAGS := $(if $(CI),-DBRIVOLA_WERROR=ON)
 # the tools it adds. The tests validate the desktop files, redraw the icons,
 # build the package and read the window's class on a virtual display.
 TEST_TOOLS := desktop-file-utils appstream binutils-mingw-w64-x86-64 python3 dpkg-dev file \
-	xvfb xauth x11-utils
+	xvfb x11-utils
 PACKAGE_TOOLS := dpkg-dev file
 COVERAGE_TOOLS := gcovr
 

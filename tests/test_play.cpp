@@ -121,22 +121,22 @@ private slots:
              "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 "
              "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | says: "
              "New game started. 1 - 100. Number of needed tries: 0"},
-            {"paste 50",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [50] A whole number from 1 to 100 "
+            {"paste 30",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from 1 to 100 "
              "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [50] A whole number from 1 to "
-             "100 | 1 - 49 | The searched number is smaller. | Number of needed tries: 1 | Enter a number: | "
-             "says: The searched number is smaller. 1 - 49. Number of needed tries: 1"},
-            {"paste 30", "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from "
-                         "1 to 100 focused | 1 - 49 | The searched number is smaller. | Number of needed "
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [30] A whole number from 1 to "
+             "100 | 31 - 100 | The searched number is larger. | Number of needed tries: 1 | Enter a number: "
+             "| says: The searched number is larger. 31 - 100. Number of needed tries: 1"},
+            {"paste 50", "1 - 100 off | Language: | Deutsch | English on | Guess | [50] A whole number from "
+                         "1 to 100 focused | 31 - 100 | The searched number is larger. | Number of needed "
                          "tries: 1 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [30] A whole number from 1 to "
-             "100 | 31 - 49 | The searched number is larger. | Number of needed tries: 2 | Enter a number: | "
-             "says: The searched number is larger. 31 - 49. Number of needed tries: 2"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [50] A whole number from 1 to "
+             "100 | 31 - 49 | The searched number is smaller. | Number of needed tries: 2 | Enter a number: "
+             "| says: The searched number is smaller. 31 - 49. Number of needed tries: 2"},
             {"paste 60", "1 - 100 off | Language: | Deutsch | English on | Guess | [60] A whole number from "
-                         "1 to 100 focused | 31 - 49 | The searched number is larger. | Number of needed "
+                         "1 to 100 focused | 31 - 49 | The searched number is smaller. | Number of needed "
                          "tries: 2 | Enter a number:"},
             {"click Button_Action",
              "1 - 100 off | Language: | Deutsch | English on | Guess focused | [60] A whole number from 1 to "
@@ -186,6 +186,17 @@ private slots:
             {"click Button_Action", "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel "
                                     "starten focused | []  off |  |  | Anzahl benötigter Versuche: 0 | Geben "
                                     "Sie eine Zahl ein: | Richtig! | Richtig! | 1 | placed"},
+            {"click Button_Action",
+             "1 - 100 off | Sprache: | Deutsch on | English | Raten off | [] Eine ganze Zahl von 1 bis 100 "
+             "focused | 1 - 100 | Neues Spiel gestartet. | Anzahl benötigter Versuche: 0 | Geben Sie eine "
+             "Zahl ein: | says: Neues Spiel gestartet. 1 - 100. Anzahl benötigter Versuche: 0"},
+            {"paste 30", "1 - 100 off | Sprache: | Deutsch on | English | Raten | [30] Eine ganze Zahl von 1 "
+                         "bis 100 focused | 1 - 100 | Neues Spiel gestartet. | Anzahl benötigter Versuche: 0 "
+                         "| Geben Sie eine Zahl ein:"},
+            {"click Button_Action",
+             "1 - 100 off | Sprache: | Deutsch on | English | Raten focused | [30] Eine ganze Zahl von 1 bis "
+             "100 | 31 - 100 | Die gesuchte Zahl ist größer. | Anzahl benötigter Versuche: 1 | Geben Sie "
+             "eine Zahl ein: | says: Die gesuchte Zahl ist größer. 31 - 100. Anzahl benötigter Versuche: 1"},
         });
     }
 
@@ -208,6 +219,9 @@ private slots:
         Click(Form().Option_Deutsch);
         const std::unique_ptr<QMenu> menu(Form().Text_Zahl->createStandardContextMenu());
         QCOMPARE(menu->actions().constFirst()->text(), "&Rückgängig\tStrg+Z"); // from Qt's translations
+        Click(Form().Option_English);
+        const std::unique_ptr<QMenu> english(Form().Text_Zahl->createStandardContextMenu());
+        QCOMPARE(english->actions().constFirst()->text(), "&Undo\tCtrl+Z");
     }
 
     void a_new_maximum_holds_for_the_next_game_and_abort_keeps_the_old()
@@ -236,19 +250,40 @@ private slots:
              "focused |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
             {"paste 20", "Abbrechen | Sprache: | Deutsch on | English | OK | [20] Eine ganze Zahl von 1 bis "
                          "2147483647 focused |  | Neuer Maximalwert ist 50. |  | neuer Maximalwert:"},
+            {"click Option_English", "Abort | Language: | Deutsch | English on focused | OK | [20] A whole "
+                                     "number from 1 to 2147483647 |  | New maximal value is 50. |  | New "
+                                     "maximum value: | says: New maximal value is 50."},
+            {"click Option_Deutsch", "Abbrechen | Sprache: | Deutsch on focused | English | OK | [20] Eine "
+                                     "ganze Zahl von 1 bis 2147483647 |  | Neuer Maximalwert ist 50. |  | "
+                                     "neuer Maximalwert: | says: Neuer Maximalwert ist 50."},
             {"click Button_Change",
              "Maximalwert ändern focused | Sprache: | Deutsch on | English | Neues Spiel starten | []  off | "
              " | Neuer Maximalwert ist 50. | Anzahl benötigter Versuche: 0 | Geben Sie eine Zahl ein:"},
-            {"click Option_English", "Change maximum value | Language: | Deutsch | English on focused | "
-                                     "Start New Game | []  off |  | New maximal value is 50. | Number of "
-                                     "needed tries: 0 | Enter a number: | says: New maximal value is 50."},
             {"click Button_Action",
-             "1 - 50 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 50 "
-             "focused | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number: | says: New "
-             "game started. 1 - 50. Number of needed tries: 0"},
-            {"paste 20",
-             "1 - 50 off | Language: | Deutsch | English on | Guess | [20] A whole number from 1 to 50 "
-             "focused | 1 - 50 | New game started. | Number of needed tries: 0 | Enter a number:"},
+             "1 - 50 off | Sprache: | Deutsch on | English | Raten off | [] Eine ganze Zahl von 1 bis 50 "
+             "focused | 1 - 50 | Neues Spiel gestartet. | Anzahl benötigter Versuche: 0 | Geben Sie eine "
+             "Zahl ein: | says: Neues Spiel gestartet. 1 - 50. Anzahl benötigter Versuche: 0"},
+            {"paste 10", "1 - 50 off | Sprache: | Deutsch on | English | Raten | [10] Eine ganze Zahl von 1 "
+                         "bis 50 focused | 1 - 50 | Neues Spiel gestartet. | Anzahl benötigter Versuche: 0 | "
+                         "Geben Sie eine Zahl ein:"},
+            {"click Button_Action",
+             "1 - 50 off | Sprache: | Deutsch on | English | Raten focused | [10] Eine ganze Zahl von 1 bis "
+             "50 | 11 - 50 | Die gesuchte Zahl ist größer. | Anzahl benötigter Versuche: 1 | Geben Sie eine "
+             "Zahl ein: | says: Die gesuchte Zahl ist größer. 11 - 50. Anzahl benötigter Versuche: 1"},
+            {"paste 30", "1 - 50 off | Sprache: | Deutsch on | English | Raten | [30] Eine ganze Zahl von 1 "
+                         "bis 50 focused | 11 - 50 | Die gesuchte Zahl ist größer. | Anzahl benötigter "
+                         "Versuche: 1 | Geben Sie eine Zahl ein:"},
+            {"click Button_Action",
+             "1 - 50 off | Sprache: | Deutsch on | English | Raten focused | [30] Eine ganze Zahl von 1 bis "
+             "50 | 11 - 29 | Die gesuchte Zahl ist kleiner. | Anzahl benötigter Versuche: 2 | Geben Sie eine "
+             "Zahl ein: | says: Die gesuchte Zahl ist kleiner. 11 - 29. Anzahl benötigter Versuche: 2"},
+            {"click Option_English",
+             "1 - 50 off | Language: | Deutsch | English on focused | Guess | [30] A whole number from 1 to "
+             "50 | 11 - 29 | The searched number is smaller. | Number of needed tries: 2 | Enter a number: | "
+             "says: The searched number is smaller. 11 - 29. Number of needed tries: 2"},
+            {"paste 20", "1 - 50 off | Language: | Deutsch | English on | Guess | [20] A whole number from 1 "
+                         "to 50 focused | 11 - 29 | The searched number is smaller. | Number of needed "
+                         "tries: 2 | Enter a number:"},
             {"click Button_Action",
              "Change maximum value | Language: | Deutsch | English on | Start New Game focused | []  off |  "
              "|  | Number of needed tries: 0 | Enter a number: | Right! | Right! | 1 | placed"},
@@ -270,6 +305,7 @@ private slots:
             {"2147483647", false, true},
             {"2147483648", false, false},
             {"2200000000", false, false},
+            {"22        ", false, false},
             {"  12345678", false, false},
             {"00000000007", false, false},
             {QString(400, u'9'), false, false},

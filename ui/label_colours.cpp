@@ -29,7 +29,9 @@ QColor Shade_For(Qt::GlobalColor hue, const QColor &surface)
 {
     const QColor pure(hue);
     QColor shade = pure;
-    for (int white = 0; Luminance(surface) < 0.1 && Contrast(shade, surface) < 4.5; white += 5) {
+    // Never past white itself, which reads on any dark surface.
+    for (int white = 5; white <= 100 && Luminance(surface) < 0.1 && Contrast(shade, surface) < 4.5;
+         white += 5) {
         auto lighten = [white](int channel) { return channel + (255 - channel) * white / 100; };
         shade.setRgb(lighten(pure.red()), lighten(pure.green()), lighten(pure.blue()));
     }

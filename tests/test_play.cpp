@@ -186,17 +186,37 @@ private slots:
             {"click Button_Action", "Maximalwert ändern | Sprache: | Deutsch on | English | Neues Spiel "
                                     "starten focused | []  off |  |  | Anzahl benötigter Versuche: 0 | Geben "
                                     "Sie eine Zahl ein: | Richtig! | Richtig! | 1 | placed"},
+            {"click Option_English",
+             "Change maximum value | Language: | Deutsch | English on focused | Start New Game | []  off |  "
+             "|  | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Sprache: | Deutsch on | English | Raten off | [] Eine ganze Zahl von 1 bis 100 "
-             "focused | 1 - 100 | Neues Spiel gestartet. | Anzahl benötigter Versuche: 0 | Geben Sie eine "
-             "Zahl ein: | says: Neues Spiel gestartet. 1 - 100. Anzahl benötigter Versuche: 0"},
-            {"paste 30", "1 - 100 off | Sprache: | Deutsch on | English | Raten | [30] Eine ganze Zahl von 1 "
-                         "bis 100 focused | 1 - 100 | Neues Spiel gestartet. | Anzahl benötigter Versuche: 0 "
-                         "| Geben Sie eine Zahl ein:"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 "
+             "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | says: "
+             "New game started. 1 - 100. Number of needed tries: 0"},
+            {"paste 30",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from 1 to 100 "
+             "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Sprache: | Deutsch on | English | Raten focused | [30] Eine ganze Zahl von 1 bis "
-             "100 | 31 - 100 | Die gesuchte Zahl ist größer. | Anzahl benötigter Versuche: 1 | Geben Sie "
-             "eine Zahl ein: | says: Die gesuchte Zahl ist größer. 31 - 100. Anzahl benötigter Versuche: 1"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [30] A whole number from 1 to "
+             "100 | 31 - 100 | The searched number is larger. | Number of needed tries: 1 | Enter a number: "
+             "| says: The searched number is larger. 31 - 100. Number of needed tries: 1"},
+        });
+    }
+
+    void the_first_game_starts_from_the_whole_range()
+    {
+        Play_All({
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 "
+             "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | says: "
+             "New game started. 1 - 100. Number of needed tries: 0"},
+            {"paste 50",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | [50] A whole number from 1 to 100 "
+             "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
+            {"click Button_Action",
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [50] A whole number from 1 to "
+             "100 | 1 - 49 | The searched number is smaller. | Number of needed tries: 1 | Enter a number: | "
+             "says: The searched number is smaller. 1 - 49. Number of needed tries: 1"},
         });
     }
 

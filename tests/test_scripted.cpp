@@ -93,6 +93,13 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
     }
 
+    void the_speech_carrier_is_one_pixel_hidden_until_a_message()
+    {
+        QWidget *carrier = window->findChild<QWidget *>("Speech_Carrier");
+        QVERIFY(carrier->width() * carrier->height() <= 1);
+        QVERIFY(!carrier->isVisible());
+    }
+
     void the_colours_follow_a_light_or_a_dark_desktop()
     {
         Click(Form().Button_Action); // a message in blue, a range in red, the field open
@@ -150,6 +157,8 @@ private slots:
     void arithmetic_raises_an_error_where_the_result_does_not_fit()
     {
         QCOMPARE(Floor_To_Integer(2147483647.0), INT32_MAX); // a draw of the very top of 32 bits
+        QCOMPARE(Floor_To_Integer(-2147483648.0), INT32_MIN);
+        QCOMPARE(Checked_Subtract(INT32_MIN + 1, 1), INT32_MIN);
         QVERIFY_THROWS_EXCEPTION(Overflow_Error, Checked_Add(INT32_MAX, 1));
         QVERIFY_THROWS_EXCEPTION(Overflow_Error, Checked_Subtract(INT32_MIN, 1));
         QVERIFY_THROWS_EXCEPTION(Floating_Point_Error,

@@ -51,9 +51,9 @@ class Palette_Follower : public QObject {
 public:
     using QObject::QObject;
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange && watched == QCoreApplication::instance())
+        if (event->type() == QEvent::ApplicationPaletteChange)
             Set_Label_Colours();
         return false;
     }

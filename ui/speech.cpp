@@ -28,12 +28,11 @@ QAccessibleInterface *Speaking_Roles(const QString &, QObject *object)
 
 void Create_Speech_Carrier(QWidget *window)
 {
-    // One pixel that draws nothing, takes no focus and lets clicks through.
+    // One pixel of a plain widget: it draws nothing, takes no focus, and hands
+    // clicks on to the window. Hidden until the first message.
     Carrier = new QWidget(window);
     Carrier->setObjectName(QStringLiteral("Speech_Carrier"));
     Carrier->setGeometry(0, 0, 1, 1);
-    Carrier->setFocusPolicy(Qt::NoFocus);
-    Carrier->setAttribute(Qt::WA_TransparentForMouseEvents);
     Carrier->hide();
     QAccessible::installFactory(Speaking_Roles);
 }

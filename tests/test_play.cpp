@@ -193,13 +193,13 @@ private slots:
              "1 - 100 off | Language: | Deutsch | English on | Guess off | [] A whole number from 1 to 100 "
              "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number: | says: "
              "New game started. 1 - 100. Number of needed tries: 0"},
-            {"paste 30",
-             "1 - 100 off | Language: | Deutsch | English on | Guess | [30] A whole number from 1 to 100 "
+            {"paste 60",
+             "1 - 100 off | Language: | Deutsch | English on | Guess | [60] A whole number from 1 to 100 "
              "focused | 1 - 100 | New game started. | Number of needed tries: 0 | Enter a number:"},
             {"click Button_Action",
-             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [30] A whole number from 1 to "
-             "100 | 31 - 100 | The searched number is larger. | Number of needed tries: 1 | Enter a number: "
-             "| says: The searched number is larger. 31 - 100. Number of needed tries: 1"},
+             "1 - 100 off | Language: | Deutsch | English on | Guess focused | [60] A whole number from 1 to "
+             "100 | 1 - 59 | The searched number is smaller. | Number of needed tries: 1 | Enter a number: | "
+             "says: The searched number is smaller. 1 - 59. Number of needed tries: 1"},
         });
     }
 

@@ -1,26 +1,17 @@
-// The game's procedures. Each works on Game_State and on the controls of
-// the one window; the window's events call them.
+// The game's procedures that the window's events and the other game files
+// call. Each works on Game_State and on the controls of the one window.
 #pragma once
 
 #include "game_state.h"
 
-// Acceptance of the number field's text, each reading the field itself.
-Flag Is_Numeric_Text();
-Flag Length_Ok();
-Flag Is_Whole_Number();
-Flag Guess_In_Range();
-Flag Input_Valid();
+// Acceptance of the number field's text: Update_Action_Button as the player
+// types, Validate_Input with an error box when an action starts anyway.
 Flag Validate_Input();
 void Update_Action_Button();
 
 // Game play.
 void Action_Pressed();
-void Draw_Secret();
-int32_t Random_In_Range(const int32_t &low, const int32_t &high);
-void Evaluate_Guess();
-void Narrow_Range(int32_t guess);
 
 // Changing the maximum between games.
 void Change_Pressed();
 void Confirm_New_Maximum();
-void Apply_New_Maximum();

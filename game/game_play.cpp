@@ -20,6 +20,29 @@ void Count_Try()
         ++Game_State.Tries;
 }
 
+int32_t Random_In_Range(const int32_t &low, const int32_t &high)
+{
+    int32_t lowest = low;
+    double fraction = Next_Fraction();
+    int32_t count = Checked_Add(Checked_Subtract(high, lowest), 1);
+    return Floor_To_Integer(Checked_Double(fraction * count + lowest));
+}
+
+void Draw_Secret()
+{
+    Seed_From_Clock();
+    Game_State.Secret_Number = Random_In_Range(Game_State.Min_Value, Game_State.Max_Value);
+}
+
+void Narrow_Range(int32_t guess)
+{
+    if (guess >= Game_State.Range_Low && guess < Game_State.Secret_Number)
+        Game_State.Range_Low = guess + 1;
+    if (guess <= Game_State.Range_High && guess > Game_State.Secret_Number)
+        Game_State.Range_High = guess - 1;
+    Form().Label_Notice->setText(Range_Text(Game_State.Range_Low, Game_State.Range_High));
+}
+
 void Start_Game()
 {
     Set_Text_Zahl_Taking_Input(true);
@@ -45,32 +68,6 @@ void Win_Game()
     Form().Label_Notice->setText(QString());
     Set_Text_Zahl_Taking_Input(false);
     Refresh_Captions();
-}
-
-} // namespace
-
-void Action_Pressed()
-{
-    if (Game_State.Game_Running)
-        Evaluate_Guess();
-    else if (Game_State.Changing_Max)
-        Confirm_New_Maximum();
-    else
-        Start_Game();
-}
-
-void Draw_Secret()
-{
-    Seed_From_Clock();
-    Game_State.Secret_Number = Random_In_Range(Game_State.Min_Value, Game_State.Max_Value);
-}
-
-int32_t Random_In_Range(const int32_t &low, const int32_t &high)
-{
-    int32_t lowest = low;
-    double fraction = Next_Fraction();
-    int32_t count = Checked_Add(Checked_Subtract(high, lowest), 1);
-    return Floor_To_Integer(Checked_Double(fraction * count + lowest));
 }
 
 void Evaluate_Guess()
@@ -99,11 +96,14 @@ void Evaluate_Guess()
     Speak_Message();
 }
 
-void Narrow_Range(int32_t guess)
+} // namespace
+
+void Action_Pressed()
 {
-    if (guess >= Game_State.Range_Low && guess < Game_State.Secret_Number)
-        Game_State.Range_Low = guess + 1;
-    if (guess <= Game_State.Range_High && guess > Game_State.Secret_Number)
-        Game_State.Range_High = guess - 1;
-    Form().Label_Notice->setText(Range_Text(Game_State.Range_Low, Game_State.Range_High));
+    if (Game_State.Game_Running)
+        Evaluate_Guess();
+    else if (Game_State.Changing_Max)
+        Confirm_New_Maximum();
+    else
+        Start_Game();
 }

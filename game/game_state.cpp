@@ -7,16 +7,13 @@ Game_State_Record Game_State;
 
 void Init_Game()
 {
+    // Everything not named here starts at zero: no game, no tries, no message.
+    Game_State = {};
     Game_State.Language = Language_English;
     Game_State.Min_Value = 1;
     Game_State.Range_Low = 1;
-
-    Game_State.Game_Running = Flag_False;
-    Game_State.Tries = 0;
-    Game_State.Secret_Number = 0;
     Game_State.Max_Value = 100;
     Game_State.Range_High = 100;
-    Game_State.Message_Kind = Message_None;
 
     Form().Option_English->setChecked(true);
     // No number can be typed before a game or a change of the maximum begins.

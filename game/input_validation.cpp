@@ -9,17 +9,6 @@ namespace {
 
 QString Field_Text() { return Form().Text_Zahl->text(); }
 
-// A maximum below the lowest number drawn would start a game that no guess
-// can win and that, with Button_Change disabled, cannot be left.
-Flag Is_Possible_Maximum()
-{
-    if (!Is_Whole_Number())
-        return Flag_False;
-    return To_Flag(*Text_To_Integer(Field_Text()) >= Game_State.Min_Value);
-}
-
-} // namespace
-
 Flag Is_Numeric_Text() { return To_Flag(Is_Numeric(Field_Text())); }
 
 Flag Length_Ok()
@@ -61,6 +50,15 @@ Flag Guess_In_Range()
     return To_Flag(Game_State.Min_Value <= value && value <= Game_State.Max_Value);
 }
 
+// A maximum below the lowest number drawn would start a game that no guess
+// can win and that, with Button_Change disabled, cannot be left.
+Flag Is_Possible_Maximum()
+{
+    if (!Is_Whole_Number())
+        return Flag_False;
+    return To_Flag(*Text_To_Integer(Field_Text()) >= Game_State.Min_Value);
+}
+
 Flag Input_Valid()
 {
     if (Game_State.Game_Running)
@@ -69,6 +67,8 @@ Flag Input_Valid()
         return Is_Possible_Maximum();
     return Flag_True; // "Start New Game" needs no input
 }
+
+} // namespace
 
 Flag Validate_Input()
 {

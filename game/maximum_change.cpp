@@ -6,6 +6,20 @@
 #include "ui/captions.h"
 #include "ui/speech.h"
 
+namespace {
+
+void Apply_New_Maximum()
+{
+    if (!Validate_Input())
+        return;
+    Game_State.Max_Value = *Text_To_Integer(Form().Text_Zahl->text());
+    Game_State.Changing_Max = Flag_False;
+    Game_State.Range_High = Game_State.Max_Value;
+    Form().Text_Zahl->setText(QString());
+}
+
+} // namespace
+
 void Change_Pressed()
 {
     // The flag changes before the field is emptied, so a change event the
@@ -39,14 +53,4 @@ void Confirm_New_Maximum()
     Update_Action_Button();
     Form().Label_Notice->setText(QString());
     Speak_Message();
-}
-
-void Apply_New_Maximum()
-{
-    if (!Validate_Input())
-        return;
-    Game_State.Max_Value = *Text_To_Integer(Form().Text_Zahl->text());
-    Game_State.Changing_Max = Flag_False;
-    Game_State.Range_High = Game_State.Max_Value;
-    Form().Text_Zahl->setText(QString());
 }

@@ -46,7 +46,7 @@ std::optional<uint8_t> Text_To_Byte(const QString &text)
 {
     bool ok = false;
     const ushort value = text.toUShort(&ok);
-    return ok ? std::optional<uint8_t>(static_cast<uint8_t>(value)) : std::nullopt;
+    return ok && value <= UINT8_MAX ? std::optional<uint8_t>(static_cast<uint8_t>(value)) : std::nullopt;
 }
 
 std::optional<int32_t> Text_To_Integer(const QString &text)

@@ -12,7 +12,6 @@
 
 inline std::unique_ptr<QWidget> Start_Window()
 {
-    Game_State = {};
     std::unique_ptr<QWidget> window = Create_Brivola();
     window->activateWindow(); // as a window manager does
     if (!QTest::qWaitForWindowActive(window.get()))

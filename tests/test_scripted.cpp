@@ -105,7 +105,7 @@ private slots:
         Click(Form().Button_Action); // a message in blue, a range in red, the field open
         QVERIFY(Painted_In(Form().Label_Meldung, Qt::blue));
         QVERIFY(Painted_In(Form().Label_Notice, Qt::red));
-        const QColor dark(50, 50, 50);
+        const QColor dark(94, 94, 94); // dark enough for white text, light enough to dull pure hues
         QApplication::setPalette(QPalette(dark, dark));
         QCoreApplication::processEvents(); // as a desktop's switch arrives
         for (QLabel *label : {Form().Label_Meldung, Form().Label_Notice}) {

@@ -68,6 +68,32 @@ void Set_Text_Zahl_Colour(uint32_t colour)
     Controls.Text_Zahl->setPalette(palette);
 }
 
+int Caption_Width(const QPushButton *button)
+{
+    // The same margin around the text that Qt gives a button sized to fit it.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle *style = button->style();
+    return style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()
+           - style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+}
+
+QString Wrap_Caption(const QString &caption, const QFontMetrics &metrics, int width)
+{
+    QString wrapped, line;
+    for (const QString &word : caption.split(u' ')) {
+        if (line.isEmpty())
+            line = word;
+        else if (metrics.horizontalAdvance(line + u' ' + word) <= width)
+            line += u' ' + word;
+        else {
+            wrapped += line + u'\n';
+            line = word;
+        }
+    }
+    return wrapped + line;
+}
+
 } // namespace
 
 Ui::Brivola &Form() { return Controls; }
@@ -107,32 +133,6 @@ void Set_Text_Zahl_Taking_Input(bool taking_input)
     // An opened field is where the player types next.
     if (taking_input)
         Controls.Text_Zahl->setFocus();
-}
-
-int Caption_Width(const QPushButton *button)
-{
-    // The same margin around the text that Qt gives a button sized to fit it.
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QStyle *style = button->style();
-    return style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()
-           - style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-}
-
-QString Wrap_Caption(const QString &caption, const QFontMetrics &metrics, int width)
-{
-    QString wrapped, line;
-    for (const QString &word : caption.split(u' ')) {
-        if (line.isEmpty())
-            line = word;
-        else if (metrics.horizontalAdvance(line + u' ' + word) <= width)
-            line += u' ' + word;
-        else {
-            wrapped += line + u'\n';
-            line = word;
-        }
-    }
-    return wrapped + line;
 }
 
 void Set_Button_Caption(QPushButton *button, const QString &caption)

@@ -4,7 +4,6 @@
 
 #include "ui_brivola.h"
 
-#include <QFontMetrics>
 #include <cstdint>
 #include <memory>
 
@@ -28,5 +27,3 @@ void Set_Text_Zahl_Taking_Input(bool taking_input);
 // Push buttons do not wrap their text: the caption is broken at blanks to
 // the button's width, while screen readers get it whole.
 void Set_Button_Caption(QPushButton *button, const QString &caption);
-QString Wrap_Caption(const QString &caption, const QFontMetrics &metrics, int width);
-int Caption_Width(const QPushButton *button);

@@ -65,20 +65,17 @@ Mode Current_Mode()
 }
 
 // Qt's own texts, such as the number field's context menu, follow the game's
-// language, from the translations Qt ships.
+// language, from the translations Qt ships. Read from disk once, when German
+// is first chosen, and again only at a later choice if they were missing.
 void Use_Qt_Texts_In(int32_t language)
 {
     static QTranslator german;
-    static bool in_german = false;
-    if ((language == Language_German) == in_german)
-        return;
-    if (in_german) {
-        QCoreApplication::removeTranslator(&german);
-        in_german = false;
-    } else if (german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        in_german = QCoreApplication::installTranslator(&german);
-    }
+    QCoreApplication::removeTranslator(&german);
+    if (language == Language_German
+        && (!german.isEmpty()
+            || german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))))
+        QCoreApplication::installTranslator(&german);
 }
 
 } // namespace
@@ -94,7 +91,6 @@ void Refresh_Captions()
     form.Button_Change->setEnabled(!Game_State.Game_Running);
     if (!Language_Known())
         return;
-    Use_Qt_Texts_In(Game_State.Language);
     const Mode_Captions &captions = Captions[Current_Mode()][Game_State.Language - 1];
 
     Set_Button_Caption(form.Button_Action, captions.Action.toString());
@@ -130,6 +126,7 @@ void Show_Message()
 void Select_English()
 {
     Game_State.Language = Language_English;
+    Use_Qt_Texts_In(Language_English);
     Show_Message();
     Refresh_Captions();
     Speak_Message();
@@ -138,6 +135,7 @@ void Select_English()
 void Select_German()
 {
     Game_State.Language = Language_German;
+    Use_Qt_Texts_In(Language_German);
     Show_Message();
     Refresh_Captions();
     Speak_Message();

@@ -23,15 +23,16 @@ double Contrast(const QColor &first, const QColor &second)
     return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
-// The pure hue on a light surface; on a dark one, the hue mixed with white
-// until small text reads comfortably (WCAG AA, 4.5 : 1).
+// The pure hue on a light surface; on a dark one, where white text reads
+// better than black, the hue mixed with white until small text reads
+// comfortably (WCAG AA, 4.5 : 1).
 QColor Shade_For(Qt::GlobalColor hue, const QColor &surface)
 {
     const QColor pure(hue);
     QColor shade = pure;
+    const bool dark = Contrast(Qt::white, surface) > Contrast(Qt::black, surface);
     // Never past white itself, which reads on any dark surface.
-    for (int white = 5; white <= 100 && Luminance(surface) < 0.1 && Contrast(shade, surface) < 4.5;
-         white += 5) {
+    for (int white = 5; white <= 100 && dark && Contrast(shade, surface) < 4.5; white += 5) {
         auto lighten = [white](int channel) { return channel + (255 - channel) * white / 100; };
         shade.setRgb(lighten(pure.red()), lighten(pure.green()), lighten(pure.blue()));
     }

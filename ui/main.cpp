@@ -17,7 +17,10 @@ bool Asks_For_Help_Or_Version(QCommandLineParser &parser, int argc, char *argv[]
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     parser.parse(arguments);
-    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"));
+    for (const char *option : {"help", "help-all", "version"})
+        if (parser.isSet(QString::fromLatin1(option)))
+            return true;
+    return false;
 }
 
 // Without a display the toolkit would abort with a page of its own; one line
@@ -44,13 +47,20 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(BRIVOLA_SUMMARY));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
+    parser.addHelpOption();
     parser.addVersionOption();
     if (Asks_For_Help_Or_Version(parser, argc, argv)) {
+        if (parser.isSet(QStringLiteral("help-all"))) {
+            // Only the toolkit's own application object lists the toolkit's
+            // options; Qt's minimal platform needs no display for it.
+#if defined(Q_OS_LINUX)
+            qputenv("QT_QPA_PLATFORM", "minimal");
+#endif
+            const QApplication listing(argc, argv);
+            parser.process(listing);
+        }
         const QCoreApplication without_display(argc, argv); // names the program in the usage line
-        if (parser.isSet(help))
-            parser.showHelp();
-        parser.showVersion();
+        parser.process(without_display);                    // answers and ends the program
     }
 #if defined(Q_OS_LINUX)
     if (!Display_Available(argc, argv))

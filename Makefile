@@ -10,8 +10,10 @@ TEST_TOOLS := desktop-file-utils appstream binutils-mingw-w64-x86-64 python3 dpk
 	xvfb x11-utils
 PACKAGE_TOOLS := dpkg-dev file
 COVERAGE_TOOLS := gcovr
+WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis xvfb x11-utils \
+	util-linux
 
-.PHONY: all deps configure build run test package coverage clean
+.PHONY: all deps configure build run test package coverage windows clean
 all: build
 
 # Target-specific, so `make test` installs the test tools before it builds.
@@ -40,6 +42,17 @@ package: build
 coverage:
 	@scripts/install-deps $(COVERAGE_TOOLS)
 	@scripts/coverage
+
+# Windows: Qt built once for it into a cache (see scripts/build-windows-qt),
+# then the game, its tests under Wine, the installer and a portable .zip in
+# build/windows, and the installer tried in a fresh Wine prefix.
+windows:
+	@scripts/install-deps $(WINDOWS_TOOLS)
+	@qt=$$(scripts/build-windows-qt) && export BRIVOLA_WINDOWS_QT="$$qt" && \
+	  cmake --preset windows $(CMAKE_FLAGS) && cmake --build --preset windows && \
+	  ctest --preset windows && cpack --preset windows
+	@scripts/check-windows-hardening build/windows/brivola.exe
+	@scripts/check-windows-installer build/windows/Brivola-*-win64.exe
 
 clean:
 	rm -rf build

@@ -79,6 +79,15 @@ private slots:
         QVERIFY(!window->windowIcon().isNull()); // the resource of icons is compiled in
     }
 
+    void the_command_line_answers_a_program_that_reads_it()
+    {
+        // So does a Windows program, which shows a box instead when nothing reads what it prints.
+        QProcess game;
+        game.start(QCoreApplication::applicationDirPath() + "/brivola", {"--version"});
+        QVERIFY(game.waitForFinished());
+        QCOMPARE(game.readAllStandardOutput().trimmed(), "Brivola 1.00.0001");
+    }
+
     void the_focus_shows_on_the_start_button_from_the_first_frame()
     {
         const QImage focused = Form().Button_Action->grab().toImage();

@@ -5,10 +5,10 @@
 #include "runtime/message_box.h"
 #include "speech.h"
 
+#include <QApplication>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QStyleOptionButton>
 
 namespace {
 
@@ -59,24 +59,18 @@ void Move_With_Arrow(Qt::Key key, QRadioButton *from, QRadioButton *to)
 
 void Set_Text_Zahl_Colour(uint32_t colour)
 {
-    // Nothing of its own for an input field's colour, and a clear background
-    // that lets the window's surface show through for the surface colour:
-    // either way the field follows the desktop's palette as it changes.
+    // The desktop's colour for an input field, or a clear background that
+    // lets the window's surface show through. Set on the field itself, or
+    // Windows' style draws it natively, white even on a dark palette.
     QPalette palette;
-    if (colour == Colour_Button_Face)
-        palette.setBrush(QPalette::Base, Qt::transparent);
+    palette.setBrush(QPalette::Base,
+                     colour == Colour_Button_Face ? QBrush(Qt::transparent) : QApplication::palette().base());
     Controls.Text_Zahl->setPalette(palette);
 }
 
-int Caption_Width(const QPushButton *button)
-{
-    // The same margin around the text that Qt gives a button sized to fit it.
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QStyle *style = button->style();
-    return style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()
-           - style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-}
+// A caption keeps this clear of each side of its button. The styles' own
+// margins differ: Windows' would have broken "Neues Spiel starten", which fits.
+constexpr int Caption_Clearance = 4;
 
 QString Wrap_Caption(const QString &caption, const QFontMetrics &metrics, int width)
 {
@@ -126,6 +120,11 @@ std::unique_ptr<QWidget> Create_Brivola()
     return window;
 }
 
+void Follow_Palette_In_Text_Zahl()
+{
+    Set_Text_Zahl_Colour(Controls.Text_Zahl->isEnabled() ? Colour_Window_Background : Colour_Button_Face);
+}
+
 void Set_Text_Zahl_Taking_Input(bool taking_input)
 {
     Set_Text_Zahl_Colour(taking_input ? Colour_Window_Background : Colour_Button_Face);
@@ -137,6 +136,6 @@ void Set_Text_Zahl_Taking_Input(bool taking_input)
 
 void Set_Button_Caption(QPushButton *button, const QString &caption)
 {
-    button->setText(Wrap_Caption(caption, button->fontMetrics(), Caption_Width(button)));
+    button->setText(Wrap_Caption(caption, button->fontMetrics(), button->width() - 2 * Caption_Clearance));
     button->setAccessibleName(caption);
 }

@@ -24,6 +24,9 @@ constexpr uint32_t Colour_Button_Face = 0x8000000F;
 // its enabled state, always together. An opened field takes the focus.
 void Set_Text_Zahl_Taking_Input(bool taking_input);
 
+// Gives the field its colour again from a new desktop palette.
+void Follow_Palette_In_Text_Zahl();
+
 // Push buttons do not wrap their text: the caption is broken at blanks to
 // the button's width, while screen readers get it whole.
 void Set_Button_Caption(QPushButton *button, const QString &caption);

@@ -54,8 +54,10 @@ public:
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange)
+        if (event->type() == QEvent::ApplicationPaletteChange) {
             Set_Label_Colours();
+            Follow_Palette_In_Text_Zahl();
+        }
         return false;
     }
 };

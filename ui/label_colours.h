@@ -6,6 +6,6 @@ class QWidget;
 
 void Set_Label_Colours();
 
-// Sets the colours again whenever the desktop's palette changes, for as long
+// Sets the labels' and the number field's colours again whenever the desktop's palette changes, for as long
 // as `window` lives.
 void Follow_Palette_Changes(QWidget *window);

@@ -23,6 +23,7 @@ bool Asks_For_Help_Or_Version(QCommandLineParser &parser, int argc, char *argv[]
     return false;
 }
 
+#if defined(Q_OS_LINUX)
 // Without a display the toolkit would abort with a page of its own; one line
 // that names the cause serves the player better.
 bool Display_Available(int argc, char *argv[])
@@ -37,6 +38,7 @@ bool Display_Available(int argc, char *argv[])
                stderr);
     return false;
 }
+#endif
 
 } // namespace
 

@@ -1,17 +1,17 @@
 #include "arithmetic.h"
 
 #include <cmath>
-#include <limits>
 
 namespace {
 
 // Any sum or difference of two 32-bit values fits 64 bits exactly; what does
-// not fit back into 32 bits is the overflow.
+// not fit back into 32 bits, which since C++20 wraps, is the overflow.
 int32_t Fitting_32_Bits(int64_t value)
 {
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+    const auto fitted = static_cast<int32_t>(value);
+    if (fitted != value)
         throw Overflow_Error("Overflow");
-    return static_cast<int32_t>(value);
+    return fitted;
 }
 
 } // namespace

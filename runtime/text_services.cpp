@@ -5,6 +5,14 @@
 #include <cmath>
 #include <string>
 
+namespace {
+
+// Possessive, so that a megabyte of digits is read once, never backtracked.
+const QRegularExpression Number_Pattern(QRegularExpression::anchoredPattern(
+    QStringLiteral(" *+[-+]?+(?:[0-9]++(?:\\.[0-9]*+)?+|\\.[0-9]++) *+")));
+
+} // namespace
+
 QString Integer_To_Text(int32_t value) { return QString::number(value); }
 
 QString Concat(const QString &first, const QString &second) { return first + second; }
@@ -22,13 +30,7 @@ int32_t Find(int32_t start, const QString &text, const QString &searched)
     return static_cast<int32_t>(text.indexOf(searched, start - 1, Qt::CaseSensitive) + 1);
 }
 
-bool Is_Numeric(const QString &text)
-{
-    // Possessive, so that a megabyte of digits is read once, never backtracked.
-    static const QRegularExpression number(QRegularExpression::anchoredPattern(
-        QStringLiteral(" *+[-+]?+(?:[0-9]++(?:\\.[0-9]*+)?+|\\.[0-9]++) *+")));
-    return number.match(text).hasMatch();
-}
+bool Is_Numeric(const QString &text) { return Number_Pattern.match(text).hasMatch(); }
 
 double Text_To_Double(const QString &text)
 {
@@ -41,13 +43,6 @@ double Text_To_Double(const QString &text)
 }
 
 double Integer_Part(double value) { return std::trunc(value); }
-
-std::optional<uint8_t> Text_To_Byte(const QString &text)
-{
-    bool ok = false;
-    const ushort value = text.toUShort(&ok);
-    return ok && value <= UINT8_MAX ? std::optional<uint8_t>(static_cast<uint8_t>(value)) : std::nullopt;
-}
 
 std::optional<int32_t> Text_To_Integer(const QString &text)
 {

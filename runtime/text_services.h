@@ -26,5 +26,4 @@ double Integer_Part(double value);
 
 // For the blanks and digits that the game's checks let through; nothing
 // when there is no digit or the value does not fit.
-std::optional<uint8_t> Text_To_Byte(const QString &text);
 std::optional<int32_t> Text_To_Integer(const QString &text);

@@ -30,8 +30,8 @@ inline void Paste(const QString &text)
     QTest::keyClick(Form().Text_Zahl, Qt::Key_V, Qt::ControlModifier);
 }
 
-// Runs `action`, closing the modal box it opens, and says what the box showed: title, text and icon, and
-// "placed" when it stands over the game's window, wide enough for its title in a title bar.
+// Runs `action`, closing the modal box it opens, and says what the box showed: its title, text and icon,
+// and "placed" when it stands over the game's window, wide enough for its title in a title bar.
 template <typename Action> QStringList Boxes(Action action)
 {
     QStringList seen;
@@ -43,8 +43,9 @@ template <typename Action> QStringList Boxes(Action action)
         const int title = box->fontMetrics().horizontalAdvance(box->windowTitle());
         const bool placed =
             box->parentWidget() == Form().Button_Action->window() && title * 6 / 5 + 100 <= box->width();
-        seen << box->windowTitle() << box->text() << QString::number(box->icon())
-             << (placed ? "placed" : "misplaced");
+        const char *icon = box->icon() == QMessageBox::Critical ? "error icon" : "information icon";
+        seen << QString("box \"%1\": %2 (%3%4)")
+                    .arg(box->windowTitle(), box->text(), icon, placed ? ", placed" : ", misplaced");
         box->done(0);
     });
     watcher.start(0);

@@ -6,16 +6,6 @@
 
 namespace {
 
-// Relative luminance, as WCAG 2 measures contrast with it.
-double Luminance(const QColor &colour)
-{
-    auto linear = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
-           + 0.0722 * linear(colour.blueF());
-}
-
 // Whether any pixel of the widget's painting has exactly this colour.
 bool Painted_In(QWidget *widget, const QColor &colour)
 {
@@ -87,7 +77,7 @@ private slots:
         QProcess game;
         game.start(QCoreApplication::applicationDirPath() + "/brivola", {"--version"});
         QVERIFY(game.waitForFinished());
-        QCOMPARE(game.readAllStandardOutput().trimmed(), "Brivola 1.00.0001");
+        QCOMPARE(game.readAllStandardOutput().trimmed(), BRIVOLA_NAME " " BRIVOLA_VERSION);
     }
 
     void the_focus_shows_on_the_start_button_from_the_first_frame()
@@ -97,21 +87,36 @@ private slots:
         QVERIFY(Form().Button_Action->grab().toImage() != focused);
     }
 
-    void the_colours_follow_a_light_or_a_dark_desktop()
+    void the_labels_take_legible_shades_of_blue_and_red_on_any_surface_data()
     {
-        Click(Form().Button_Action); // a message in blue, a range in red, the field open
-        QVERIFY(Painted_In(Form().Label_Meldung, Qt::blue));
-        QVERIFY(Painted_In(Form().Label_Notice, Qt::red));
-        const QColor dark(94, 94, 94); // dark enough for white text, light enough to dull pure hues
-        QApplication::setPalette(QPalette(dark, dark));
+        QTest::addColumn<QColor>("surface");
+        QTest::addColumn<QColor>("message");
+        QTest::addColumn<QColor>("notice");
+        QTest::newRow("light: the pure hues")
+            << QColor(239, 239, 239) << QColor(0, 0, 255) << QColor(255, 0, 0);
+        // Dark enough for white text: lighter shades of the same hues, at 4.5 : 1 or more.
+        QTest::newRow("Adwaita-dark") << QColor(53, 53, 53) << QColor(153, 153, 255) << QColor(255, 114, 114);
+        QTest::newRow("mid-grey") << QColor(94, 94, 94) << QColor(216, 216, 255) << QColor(255, 204, 204);
+    }
+
+    void the_labels_take_legible_shades_of_blue_and_red_on_any_surface()
+    {
+        QFETCH(QColor, surface);
+        QFETCH(QColor, message);
+        QFETCH(QColor, notice);
+        Click(Form().Button_Action); // a message and a range
+        QApplication::setPalette(QPalette(surface, surface));
         QCoreApplication::processEvents(); // as a desktop's switch arrives
-        for (QLabel *label : {Form().Label_Meldung, Form().Label_Notice}) {
-            const QColor text = label->palette().color(QPalette::WindowText);
-            QVERIFY(Painted_In(label, text));
-            QVERIFY((Luminance(text) + 0.05) / (Luminance(dark) + 0.05) >= 4.5);
-            QCOMPARE(text.hue(), label == Form().Label_Meldung ? 240 : 0); // lighter, the same hues
-        }
-        // The open field is an input field of the dark scheme, the closed one its surface.
+        QVERIFY(Painted_In(Form().Label_Meldung, message));
+        QVERIFY(Painted_In(Form().Label_Notice, notice));
+    }
+
+    void the_number_field_looks_like_an_input_field_of_the_desktop_only_while_open()
+    {
+        Click(Form().Button_Action);
+        const QColor dark(53, 53, 53);
+        QApplication::setPalette(QPalette(dark, dark));
+        QCoreApplication::processEvents();
         const QPoint middle = Form().Text_Zahl->rect().center();
         QCOMPARE(Form().Text_Zahl->grab().toImage().pixelColor(middle), QColor(Qt::black));
         window = Start_Window();

@@ -1,11 +1,10 @@
 #include "brivola_form.h"
 
 #include "events.h"
-#include "label_colours.h"
+#include "palette_colours.h"
 #include "runtime/message_box.h"
 #include "speech.h"
 
-#include <QApplication>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
@@ -57,17 +56,6 @@ void Move_With_Arrow(Qt::Key key, QRadioButton *from, QRadioButton *to)
     new QShortcut(key, from, move, Qt::WidgetShortcut);
 }
 
-void Set_Text_Zahl_Colour(uint32_t colour)
-{
-    // The desktop's colour for an input field, or a clear background that
-    // lets the window's surface show through. Set on the field itself, or
-    // Windows' style draws it natively, white even on a dark palette.
-    QPalette palette;
-    palette.setBrush(QPalette::Base,
-                     colour == Colour_Button_Face ? QBrush(Qt::transparent) : QApplication::palette().base());
-    Controls.Text_Zahl->setPalette(palette);
-}
-
 // A caption keeps this clear of each side of its button. The styles' own
 // margins differ: Windows' would have broken "Neues Spiel starten", which fits.
 constexpr int Caption_Clearance = 4;
@@ -103,6 +91,7 @@ std::unique_ptr<QWidget> Create_Brivola()
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/brivola-%1.png").arg(size), QSize(size, size));
     window->setWindowIcon(icon);
+    window->setWindowTitle(QStringLiteral(BRIVOLA_NAME "; " BRIVOLA_RIGHTS));
     Draw_Caption_In_Border(Controls.Frame_Sprache);
     Move_With_Arrow(Qt::Key_Right, Controls.Option_English, Controls.Option_Deutsch);
     Move_With_Arrow(Qt::Key_Left, Controls.Option_Deutsch, Controls.Option_English);
@@ -118,11 +107,6 @@ std::unique_ptr<QWidget> Create_Brivola()
     // only after a first Tab. Showing a window clears this, so it comes after.
     window->setAttribute(Qt::WA_KeyboardFocusChange);
     return window;
-}
-
-void Follow_Palette_In_Text_Zahl()
-{
-    Set_Text_Zahl_Colour(Controls.Text_Zahl->isEnabled() ? Colour_Window_Background : Colour_Button_Face);
 }
 
 void Set_Text_Zahl_Taking_Input(bool taking_input)

@@ -4,7 +4,6 @@
 
 #include "ui_brivola.h"
 
-#include <cstdint>
 #include <memory>
 
 // The controls of the window that Create_Brivola made last.
@@ -14,18 +13,10 @@ Ui::Brivola &Form();
 // window; closing it ends the game.
 std::unique_ptr<QWidget> Create_Brivola();
 
-// The desktop's colours for an input field's background and for the surface
-// of the window, its buttons and labels.
-constexpr uint32_t Colour_Window_Background = 0x80000005;
-constexpr uint32_t Colour_Button_Face = 0x8000000F;
-
 // The field looks like an input field exactly while it takes input: its
-// colour (Colour_Window_Background or Colour_Button_Face) changes first, then
-// its enabled state, always together. An opened field takes the focus.
+// colour changes first, then its enabled state, always together. An opened
+// field takes the focus.
 void Set_Text_Zahl_Taking_Input(bool taking_input);
-
-// Gives the field its colour again from a new desktop palette.
-void Follow_Palette_In_Text_Zahl();
 
 // Push buttons do not wrap their text: the caption is broken at blanks to
 // the button's width, while screen readers get it whole.

@@ -5,11 +5,16 @@
 #include "game/brivola_code.h"
 
 void Form_Load() { Init_Game(); }
+
+namespace {
+
 void Button_Action_Click() { Action_Pressed(); }
 void Button_Change_Click() { Change_Pressed(); }
 void Option_English_Click() { Select_English(); }
 void Option_Deutsch_Click() { Select_German(); }
 void Text_Zahl_Change() { Update_Action_Button(); }
+
+} // namespace
 
 void Connect_Events()
 {

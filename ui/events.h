@@ -1,11 +1,8 @@
 // The window's six events. Each handler runs exactly one procedure.
 #pragma once
 
+// Raised once, after the controls are made and before the window shows.
 void Form_Load();
-void Button_Action_Click();
-void Button_Change_Click();
-void Option_English_Click();
-void Option_Deutsch_Click();
-void Text_Zahl_Change();
 
+// Wires the other five to the controls of the window.
 void Connect_Events();

@@ -1,4 +1,4 @@
-#include "label_colours.h"
+#include "palette_colours.h"
 
 #include "brivola_form.h"
 
@@ -56,7 +56,8 @@ public:
     {
         if (event->type() == QEvent::ApplicationPaletteChange) {
             Set_Label_Colours();
-            Follow_Palette_In_Text_Zahl();
+            Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? Colour_Window_Background
+                                                               : Colour_Button_Face);
         }
         return false;
     }
@@ -68,6 +69,17 @@ void Set_Label_Colours()
 {
     Set_Text_Colour(Form().Label_Meldung, Qt::blue);
     Set_Text_Colour(Form().Label_Notice, Qt::red);
+}
+
+void Set_Text_Zahl_Colour(uint32_t colour)
+{
+    // The desktop's colour for an input field, or a clear background that
+    // lets the window's surface show through. Set on the field itself, or
+    // Windows' style draws it natively, white even on a dark palette.
+    QPalette palette;
+    palette.setBrush(QPalette::Base,
+                     colour == Colour_Button_Face ? QBrush(Qt::transparent) : QApplication::palette().base());
+    Form().Text_Zahl->setPalette(palette);
 }
 
 void Follow_Palette_Changes(QWidget *window)

@@ -1,0 +1,22 @@
+// The colours that follow the desktop's palette: the message in blue and the
+// range in red, in lighter shades of the same hues where the surface is dark,
+// and the number field's background.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+// The desktop's colours for an input field's background and for the surface
+// of the window, its buttons and labels.
+constexpr uint32_t Colour_Window_Background = 0x80000005;
+constexpr uint32_t Colour_Button_Face = 0x8000000F;
+
+void Set_Label_Colours();
+
+// Colour_Window_Background or Colour_Button_Face.
+void Set_Text_Zahl_Colour(uint32_t colour);
+
+// Sets the labels' and the number field's colours again whenever the
+// desktop's palette changes, for as long as `window` lives.
+void Follow_Palette_Changes(QWidget *window);

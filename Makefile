@@ -11,7 +11,7 @@ TEST_TOOLS := desktop-file-utils appstream binutils-mingw-w64-x86-64 python3 dpk
 PACKAGE_TOOLS := dpkg-dev file
 COVERAGE_TOOLS := gcovr
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis xvfb x11-utils \
-	util-linux
+	util-linux binutils imagemagick xdotool
 
 .PHONY: all deps configure build run test package coverage windows clean
 all: build
@@ -34,25 +34,29 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 
-# brivola_<version>_<arch>.deb in build/<preset>, dated by the last commit so
-# that the same commit always gives the same bytes.
+# Packages are dated by the last commit, so that the same commit always gives
+# the same bytes.
+package windows: export SOURCE_DATE_EPOCH = $(shell git log -1 --format=%ct 2>/dev/null || date +%s)
+
+# brivola_<version>_<arch>.deb in build/<preset>.
 package: build
-	@cd $(BUILD) && SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2>/dev/null || date +%s) cpack -G DEB
+	@cd $(BUILD) && cpack -G DEB
 
 coverage:
 	@scripts/install-deps $(COVERAGE_TOOLS)
 	@scripts/coverage
 
-# Windows: Qt built once for it into a cache (see scripts/build-windows-qt),
+# Windows: Qt built once for it into a cache (see packaging/windows/build-qt),
 # then the game, its tests under Wine, the installer and a portable .zip in
-# build/windows, and the installer tried in a fresh Wine prefix.
+# build/windows, what they ship checked for hardening, and the installer tried
+# in a fresh Wine prefix.
 windows:
 	@scripts/install-deps $(WINDOWS_TOOLS)
-	@qt=$$(scripts/build-windows-qt) && export BRIVOLA_WINDOWS_QT="$$qt" && \
+	@qt=$$(packaging/windows/build-qt) && export BRIVOLA_WINDOWS_QT="$$qt" && \
 	  cmake --preset windows $(CMAKE_FLAGS) && cmake --build --preset windows && \
 	  ctest --preset windows && cpack --preset windows
-	@scripts/check-windows-hardening build/windows/brivola.exe
-	@scripts/check-windows-installer build/windows/Brivola-*-win64.exe
+	@packaging/windows/check-hardening build/windows
+	@packaging/windows/check-installer build/windows
 
 clean:
 	rm -rf build

@@ -39,7 +39,8 @@ public:
 } Speech_Showings;
 
 // Each control as a screen reader reads it: its name (the field's text and what it takes), "off" where it
-// is disabled, which language is chosen, and where the keys go.
+// is disabled, which language is chosen, and where the keys go; but a button's caption as it shows, each
+// line break as " / ".
 QStringList Screen()
 {
     QStringList shown;
@@ -50,6 +51,8 @@ QStringList Screen()
         if (control == Form().Text_Zahl)
             text = ("[" + reading->text(QAccessible::Value) + "] " + reading->text(QAccessible::Description))
                        .trimmed();
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            text = button->text().replace(u'\n', " / ");
         if (!control->isEnabled())
             text += ", off";
         if (reading->state().checked)
@@ -154,7 +157,7 @@ private slots:
     void a_game_narrows_the_range_counts_the_tries_and_ends_in_a_win()
     {
         Play_All(R"(
-look -> Prompt: Enter a number: | Field: [], off | Action: Start New Game | Change: Change maximum value
+look -> Prompt: Enter a number: | Field: [], off | Action: Start New Game | Change: Change maximum / value
     Tries: Number of needed tries: 0 | Message: empty | Notice: empty | Frame: Language: | Chosen: English
     focus: Action
 click Action -> Field: [] A whole number from 1 to 100 | Action: Guess, off | Change: 1 - 100, off
@@ -190,10 +193,10 @@ click Deutsch -> Prompt: Geben Sie eine Zahl ein: | Field: [7x] Eine ganze Zahl 
     Frame: Sprache: | Chosen: Deutsch | focus: Deutsch
     says: Die gesuchte Zahl ist größer. 32 - 49. Anzahl benötigter Versuche: 6
 paste 40 -> Field: [40] Eine ganze Zahl von 1 bis 100 | Action: Raten | focus: Field
-click Action -> Field: [], off | Action: Neues Spiel starten | Change: Maximalwert ändern
+click Action -> Field: [], off | Action: Neues Spiel starten | Change: Maximalwert / ändern
     Tries: Anzahl benötigter Versuche: 0 | Message: empty | Notice: empty | focus: Action
     box "Richtig!": Richtig! (information icon, placed)
-click English -> Prompt: Enter a number: | Action: Start New Game | Change: Change maximum value
+click English -> Prompt: Enter a number: | Action: Start New Game | Change: Change maximum / value
     Tries: Number of needed tries: 0 | Frame: Language: | Chosen: English | focus: English
 click Action -> Field: [] A whole number from 1 to 100 | Action: Guess, off | Change: 1 - 100, off
     Message: New game started. | Notice: 1 - 100 | focus: Field
@@ -227,12 +230,12 @@ click Action -> Tries: Number of needed tries: 2 | Message: The searched number 
     {
         Play_All(R"(
 click English -> Prompt: Enter a number: | Field: [], off | Action: Start New Game
-    Change: Change maximum value | Tries: Number of needed tries: 0 | Message: empty | Notice: empty
+    Change: Change maximum / value | Tries: Number of needed tries: 0 | Message: empty | Notice: empty
     Frame: Language: | Chosen: English | focus: English
-key Right -> Prompt: Geben Sie eine Zahl ein: | Action: Neues Spiel starten | Change: Maximalwert ändern
+key Right -> Prompt: Geben Sie eine Zahl ein: | Action: Neues Spiel starten | Change: Maximalwert / ändern
     Tries: Anzahl benötigter Versuche: 0 | Frame: Sprache: | Chosen: Deutsch | focus: Deutsch
 menu -> menu: &Rückgängig Strg+Z
-key Left -> Prompt: Enter a number: | Action: Start New Game | Change: Change maximum value
+key Left -> Prompt: Enter a number: | Action: Start New Game | Change: Change maximum / value
     Tries: Number of needed tries: 0 | Frame: Language: | Chosen: English | focus: English
 menu -> menu: &Undo Ctrl+Z
 )");
@@ -242,7 +245,7 @@ menu -> menu: &Undo Ctrl+Z
     {
         Play_All(R"(
 click Deutsch -> Prompt: Geben Sie eine Zahl ein: | Field: [], off | Action: Neues Spiel starten
-    Change: Maximalwert ändern | Tries: Anzahl benötigter Versuche: 0 | Message: empty | Notice: empty
+    Change: Maximalwert / ändern | Tries: Anzahl benötigter Versuche: 0 | Message: empty | Notice: empty
     Frame: Sprache: | Chosen: Deutsch | focus: Deutsch
 click Change -> Prompt: neuer Maximalwert: | Field: [] Eine ganze Zahl von 1 bis 2147483647
     Action: OK, off | Change: Abbrechen | Tries: empty | focus: Field
@@ -251,7 +254,7 @@ press anyway -> box "Fehler": Nur ganze Zahlen sind gültig! (error icon, placed
 paste 50 -> Field: [50] Eine ganze Zahl von 1 bis 2147483647 | Action: OK
 key Escape
 click Action -> Prompt: Geben Sie eine Zahl ein: | Field: [], off | Action: Neues Spiel starten
-    Change: Maximalwert ändern | Tries: Anzahl benötigter Versuche: 0 | Message: Neuer Maximalwert ist 50.
+    Change: Maximalwert / ändern | Tries: Anzahl benötigter Versuche: 0 | Message: Neuer Maximalwert ist 50.
     focus: Action | says: Neuer Maximalwert ist 50.
 click Change -> Prompt: neuer Maximalwert: | Field: [] Eine ganze Zahl von 1 bis 2147483647
     Action: OK, off | Change: Abbrechen | Tries: empty | focus: Field
@@ -263,7 +266,7 @@ click Deutsch -> Prompt: neuer Maximalwert: | Field: [20] Eine ganze Zahl von 1 
     Change: Abbrechen | Message: Neuer Maximalwert ist 50. | Frame: Sprache: | Chosen: Deutsch
     focus: Deutsch | says: Neuer Maximalwert ist 50.
 click Change -> Prompt: Geben Sie eine Zahl ein: | Field: [], off | Action: Neues Spiel starten
-    Change: Maximalwert ändern | Tries: Anzahl benötigter Versuche: 0 | focus: Change
+    Change: Maximalwert / ändern | Tries: Anzahl benötigter Versuche: 0 | focus: Change
 click Action -> Field: [] Eine ganze Zahl von 1 bis 50 | Action: Raten, off | Change: 1 - 50, off
     Message: Neues Spiel gestartet. | Notice: 1 - 50 | focus: Field
     says: Neues Spiel gestartet. 1 - 50. Anzahl benötigter Versuche: 0
@@ -280,7 +283,7 @@ click English -> Prompt: Enter a number: | Field: [30] A whole number from 1 to 
     Chosen: English | focus: English
     says: The searched number is smaller. 11 - 29. Number of needed tries: 2
 paste 20 -> Field: [20] A whole number from 1 to 50 | focus: Field
-click Action -> Field: [], off | Action: Start New Game | Change: Change maximum value
+click Action -> Field: [], off | Action: Start New Game | Change: Change maximum / value
     Tries: Number of needed tries: 0 | Message: empty | Notice: empty | focus: Action
     box "Right!": Right! (information icon, placed)
 )");

@@ -11,7 +11,8 @@
 
 namespace {
 
-// The count stops at its largest value rather than wrapping to negative.
+// The count stops at its largest value: one more would overflow, which C++
+// leaves undefined.
 void Count_Try()
 {
     // GCOVR_EXCL_BR_START: no player makes two billion wrong guesses

@@ -1,4 +1,4 @@
-#include "random_services.h"
+#include "random_testing.h"
 
 #include <chrono>
 #include <random>

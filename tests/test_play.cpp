@@ -1,7 +1,7 @@
 // Games played as a player plays them, step by step, each step with what it changed in the window, and
 // the rule for what "Guess" and "OK" take, text by text.
 #include "brivola_test.h"
-#include "runtime/random_services.h"
+#include "runtime/random_testing.h"
 
 #include <QAccessible>
 #include <QMenu>

@@ -2,7 +2,7 @@
 // draw, and the arithmetic behind it.
 #include "brivola_test.h"
 #include "runtime/arithmetic.h"
-#include "runtime/random_services.h"
+#include "runtime/random_testing.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "runtime/message_box.h"
 #include "speech.h"
 
+#include <QPointer>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
@@ -12,6 +13,7 @@
 namespace {
 
 Ui::Brivola Controls;
+QPointer<QWidget> Window; // the window the controls belong to
 
 // Fonts in pixels keep every text in step with the pixel layout whatever
 // logical dpi the desktop reports; on high-dpi screens Qt scales both.
@@ -78,12 +80,20 @@ QString Wrap_Caption(const QString &caption, const QFontMetrics &metrics, int wi
 
 } // namespace
 
-Ui::Brivola &Form() { return Controls; }
+Ui::Brivola &Form()
+{
+    // Once their window is gone, the controls read as null rather than
+    // pointing at destroyed widgets.
+    if (!Window)
+        Controls = Ui::Brivola();
+    return Controls;
+}
 
 std::unique_ptr<QWidget> Create_Brivola()
 {
     auto window = std::make_unique<QWidget>();
     Controls.setupUi(window.get());
+    Window = window.get();
     Use_Pixel_Fonts(window.get());
     Set_Label_Colours();
     Follow_Palette_Changes(window.get());
@@ -111,7 +121,7 @@ std::unique_ptr<QWidget> Create_Brivola()
 
 void Set_Text_Zahl_Taking_Input(bool taking_input)
 {
-    Set_Text_Zahl_Colour(taking_input ? Colour_Window_Background : Colour_Button_Face);
+    Set_Text_Zahl_Colour(taking_input ? System_Colour::Window_Background : System_Colour::Button_Face);
     Controls.Text_Zahl->setEnabled(taking_input);
     // An opened field is where the player types next.
     if (taking_input)

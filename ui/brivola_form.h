@@ -6,7 +6,8 @@
 
 #include <memory>
 
-// The controls of the window that Create_Brivola made last.
+// The controls of the window that Create_Brivola made last; all null once
+// that window is destroyed.
 Ui::Brivola &Form();
 
 // Builds the window, wires its six events, raises Form_Load and shows the

@@ -15,8 +15,9 @@ namespace {
 
 enum Mode { Idle, Running, Changing };
 
-// Markers for the cells that are not fixed texts.
-constexpr QStringView Shows_Range{};
+// Markers for the cells that are not fixed texts: the drawing range, shown
+// in its place, and no text at all.
+constexpr QStringView Shows_Range = u"(the drawing range)";
 constexpr QStringView Stays_Empty{};
 
 struct Mode_Captions {
@@ -94,7 +95,7 @@ void Refresh_Captions()
     const Mode_Captions &captions = Captions[Current_Mode()][Game_State.Language - 1];
 
     Set_Button_Caption(form.Button_Action, captions.Action.toString());
-    Set_Button_Caption(form.Button_Change, captions.Change.isNull()
+    Set_Button_Caption(form.Button_Change, captions.Change == Shows_Range
                                                ? Range_Text(Game_State.Min_Value, Game_State.Max_Value)
                                                : captions.Change.toString());
     form.Label_Anzahl_Versuche->setText(

@@ -52,12 +52,14 @@ class Palette_Follower : public QObject {
 public:
     using QObject::QObject;
 
-    bool eventFilter(QObject *, QEvent *event) override
+    // Qt sends the event to the application and then to every widget: the
+    // application's copy is the one change.
+    bool eventFilter(QObject *receiver, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange) {
+        if (receiver == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
             Set_Label_Colours();
-            Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? Colour_Window_Background
-                                                               : Colour_Button_Face);
+            Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? System_Colour::Window_Background
+                                                               : System_Colour::Button_Face);
         }
         return false;
     }
@@ -71,14 +73,14 @@ void Set_Label_Colours()
     Set_Text_Colour(Form().Label_Notice, Qt::red);
 }
 
-void Set_Text_Zahl_Colour(uint32_t colour)
+void Set_Text_Zahl_Colour(System_Colour colour)
 {
     // The desktop's colour for an input field, or a clear background that
     // lets the window's surface show through. Set on the field itself, or
     // Windows' style draws it natively, white even on a dark palette.
     QPalette palette;
-    palette.setBrush(QPalette::Base,
-                     colour == Colour_Button_Face ? QBrush(Qt::transparent) : QApplication::palette().base());
+    palette.setBrush(QPalette::Base, colour == System_Colour::Button_Face ? QBrush(Qt::transparent)
+                                                                          : QApplication::palette().base());
     Form().Text_Zahl->setPalette(palette);
 }
 

@@ -8,14 +8,12 @@
 class QWidget;
 
 // The desktop's colours for an input field's background and for the surface
-// of the window, its buttons and labels.
-constexpr uint32_t Colour_Window_Background = 0x80000005;
-constexpr uint32_t Colour_Button_Face = 0x8000000F;
+// of the window, its buttons and labels: the two the number field takes.
+enum class System_Colour : uint32_t { Window_Background = 0x80000005, Button_Face = 0x8000000F };
 
 void Set_Label_Colours();
 
-// Colour_Window_Background or Colour_Button_Face.
-void Set_Text_Zahl_Colour(uint32_t colour);
+void Set_Text_Zahl_Colour(System_Colour colour);
 
 // Sets the labels' and the number field's colours again whenever the
 // desktop's palette changes, for as long as `window` lives.

@@ -10,17 +10,38 @@ namespace {
 
 // Qt's own options, such as -platform, are Qt's to read, and it reads them
 // only once QApplication is made. Before that, the parser sees just whether
-// the player asked for help or the version.
-bool Asks_For_Help_Or_Version(QCommandLineParser &parser, int argc, char *argv[])
+// the player asked for help or the version, and which.
+QString Help_Or_Version_Asked(QCommandLineParser &parser, int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     parser.parse(arguments);
-    for (const char *option : {"help", "help-all", "version"})
+    for (const char *option : {"help-all", "help", "version"})
         if (parser.isSet(QString::fromLatin1(option)))
-            return true;
-    return false;
+            return QStringLiteral("--") + QString::fromLatin1(option);
+    return {};
+}
+
+// Answers the request and ends the program. Qt sees the request alone, so
+// that no option of its own beside it asks for a display.
+[[noreturn]] void Answer(QCommandLineParser &parser, char *program, const QString &request)
+{
+    QByteArray word = request.toLatin1();
+    int argc = 2;
+    char *argv[] = {program, word.data(), nullptr};
+    if (request == QStringLiteral("--help-all")) {
+        // Only the toolkit's own application object lists the toolkit's
+        // options; Qt's minimal platform needs no display for it.
+#if defined(Q_OS_LINUX)
+        qputenv("QT_QPA_PLATFORM", "minimal");
+#endif
+        const QApplication listing(argc, argv);
+        parser.process(listing);
+    }
+    const QCoreApplication without_display(argc, argv); // names the program in the usage line
+    parser.process(without_display);
+    std::exit(EXIT_SUCCESS); // not reached: process() answers and exits
 }
 
 #if defined(Q_OS_LINUX)
@@ -31,14 +52,32 @@ bool Display_Available(int argc, char *argv[])
     if (std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"))
         return true;
     for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]) == "-platform" || QByteArray(argv[i]) == "--platform")
-            return true;
+        for (const char *option : {"-platform", "--platform", "-display", "--display"})
+            if (QByteArray(argv[i]) == option)
+                return true;
     std::fputs("brivola: no X11 or Wayland display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
                "unset)\n",
                stderr);
     return false;
 }
 #endif
+
+// The game takes no argument: whatever Qt left over, an unknown option or a
+// word, is refused by name.
+bool Arguments_Refused(QCommandLineParser &parser)
+{
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments()))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (!error.isEmpty())
+        std::fputs(
+            qPrintable(
+                QStringLiteral("brivola: %1\nTry 'brivola --help' for more information.\n").arg(error)),
+            stderr);
+    return !error.isEmpty();
+}
 
 } // namespace
 
@@ -51,25 +90,15 @@ int main(int argc, char *argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    if (Asks_For_Help_Or_Version(parser, argc, argv)) {
-        if (parser.isSet(QStringLiteral("help-all"))) {
-            // Only the toolkit's own application object lists the toolkit's
-            // options; Qt's minimal platform needs no display for it.
-#if defined(Q_OS_LINUX)
-            qputenv("QT_QPA_PLATFORM", "minimal");
-#endif
-            const QApplication listing(argc, argv);
-            parser.process(listing);
-        }
-        const QCoreApplication without_display(argc, argv); // names the program in the usage line
-        parser.process(without_display);                    // answers and ends the program
-    }
+    if (const QString request = Help_Or_Version_Asked(parser, argc, argv); !request.isEmpty())
+        Answer(parser, argv[0], request);
 #if defined(Q_OS_LINUX)
     if (!Display_Available(argc, argv))
         return EXIT_FAILURE;
 #endif
     QApplication application(argc, argv);
-    parser.process(application); // what Qt left over: anything unknown is an error
+    if (Arguments_Refused(parser))
+        return EXIT_FAILURE;
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVOLA_APP_ID));
     std::unique_ptr<QWidget> window = Create_Brivola();
     return application.exec();

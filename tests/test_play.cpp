@@ -306,12 +306,12 @@ click Action -> Field: [], off | Action: Start New Game | Change: Change maximum
     {
         Fix_Seed_For_Testing(2); // draws 1940474870 from 1 to 2147483647
         Play_All(R"(
-click Deutsch -> Prompt: Geben Sie eine Zahl ein: | Field: [], off | Action: Neues Spiel starten
-    Change: Maximalwert / ändern | Tries: Anzahl benötigter Versuche: 0 | Message: empty | Notice: empty
-    Frame: Sprache: | Chosen: Deutsch | focus: Deutsch
-click Change -> Prompt: neuer Maximalwert: | Field: [] Eine ganze Zahl von 1 bis 2147483647
-    Action: OK, off | Change: Abbrechen | Tries: empty | focus: Field
-paste 2147483647 -> Field: [2147483647] Eine ganze Zahl von 1 bis 2147483647 | Action: OK
+click Change -> Prompt: New maximum value: | Field: [] A whole number from 1 to 2147483647 | Action: OK, off
+    Change: Abort | Tries: empty | Message: empty | Notice: empty | Frame: Language: | Chosen: English
+    focus: Field
+paste 2147483647 -> Field: [2147483647] A whole number from 1 to 2147483647 | Action: OK
+click Deutsch -> Prompt: neuer Maximalwert: | Field: [2147483647] Eine ganze Zahl von 1 bis 2147483647
+    Change: Abbrechen | Frame: Sprache: | Chosen: Deutsch | focus: Deutsch
 click Action -> Prompt: Geben Sie eine Zahl ein: | Field: [], off | Action: Neues Spiel starten
     Change: Maximalwert / ändern | Tries: Anzahl benötigter Versuche: 0 | Message: Neuer Maximalwert ist 2147483647.
     focus: Action | says: Neuer Maximalwert ist 2147483647.

@@ -1,5 +1,5 @@
-// What a game played step by step cannot show: the drawing, the colours on every surface, the seeding of
-// the secret's draw, and the arithmetic behind it.
+// What a game played step by step cannot show: the drawing, the colours on every surface, the command
+// line as a program reads it, the seeding of the secret's draw, and the arithmetic behind it.
 #include "brivola_test.h"
 #include "runtime/arithmetic.h"
 #include "runtime/random_testing.h"
@@ -69,6 +69,15 @@ private slots:
     void the_window_has_its_icon()
     {
         QVERIFY(!window->windowIcon().isNull()); // the resource of icons is compiled in
+    }
+
+    void the_command_line_answers_a_program_that_reads_it()
+    {
+        // So does a Windows program, which shows a box instead when nothing reads what it prints.
+        QProcess game;
+        game.start(QCoreApplication::applicationDirPath() + "/brivola", {"--version"});
+        QVERIFY(game.waitForFinished());
+        QCOMPARE(game.readAllStandardOutput().trimmed(), BRIVOLA_NAME " " BRIVOLA_VERSION);
     }
 
     void the_focus_shows_on_the_start_button_from_the_first_frame()

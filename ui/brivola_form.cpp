@@ -95,8 +95,8 @@ std::unique_ptr<QWidget> Create_Brivola()
     Controls.setupUi(window.get());
     Window = window.get();
     Use_Pixel_Fonts(window.get());
-    Set_Label_Colours();
     Follow_Palette_Changes(window.get());
+    Set_Label_Colours();
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/brivola-%1.png").arg(size), QSize(size, size));

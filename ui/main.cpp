@@ -96,6 +96,12 @@ int main(int argc, char *argv[])
     if (!Display_Available(argc, argv))
         return EXIT_FAILURE;
 #endif
+#if defined(Q_OS_WIN)
+    // Qt 6.4 follows Windows' dark app mode, with a dark palette and title
+    // bar, only when asked; a platform the player names wins.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:darkmode=2");
+#endif
     QApplication application(argc, argv);
     if (Arguments_Refused(parser))
         return EXIT_FAILURE;

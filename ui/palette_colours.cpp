@@ -3,6 +3,7 @@
 #include "brivola_form.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <cmath>
 
 namespace {
@@ -23,13 +24,15 @@ double Contrast(const QColor &first, const QColor &second)
     return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
-// The pure hue wherever it still reads at 3 : 1, as on the toolkit's own
-// light surfaces. Elsewhere the shade nearest it, mixed with white or with
-// black, that small text needs to read comfortably (WCAG AA, 4.5 : 1).
+// The pure hue wherever it reads comfortably as small text (WCAG AA,
+// 4.5 : 1), and on light surfaces, such as the toolkit's own, wherever it
+// still reads at 3 : 1. Elsewhere the shade nearest it, mixed with white or
+// with black, that reads at 4.5 : 1.
 QColor Shade_For(Qt::GlobalColor hue, const QColor &surface)
 {
     const QColor pure(hue);
-    if (Contrast(pure, surface) >= 3)
+    const bool light = Contrast(Qt::black, surface) >= Contrast(Qt::white, surface);
+    if (Contrast(pure, surface) >= (light ? 3 : 4.5))
         return pure;
     for (int amount = 1; amount <= 255; ++amount)
         for (int towards : {255, 0}) {
@@ -48,6 +51,20 @@ void Set_Text_Colour(QLabel *label, Qt::GlobalColor hue)
     label->setPalette(palette);
 }
 
+// Windows' own style draws its controls natively, light even on a dark
+// palette: in Windows' dark app mode Fusion draws them in the palette's
+// colours, and the native style comes back with light mode.
+void Use_Style_For_Palette()
+{
+#if defined(Q_OS_WIN)
+    static const QString native = QApplication::style()->name();
+    const bool dark = QApplication::palette().color(QPalette::Window).lightness() < 128;
+    const QString wanted = dark ? QStringLiteral("fusion") : native;
+    if (QApplication::style()->name() != wanted)
+        QApplication::setStyle(wanted);
+#endif
+}
+
 // The program's only class of its own: Qt 6.4 tells of a new desktop palette
 // only by this event, the signal for it being deprecated.
 class Palette_Follower : public QObject {
@@ -59,6 +76,7 @@ public:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
         if (receiver == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
+            Use_Style_For_Palette();
             Set_Label_Colours();
             Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? System_Colour::Window_Background
                                                                : System_Colour::Button_Face);
@@ -88,5 +106,6 @@ void Set_Text_Zahl_Colour(System_Colour colour)
 
 void Follow_Palette_Changes(QWidget *window)
 {
+    Use_Style_For_Palette();
     QCoreApplication::instance()->installEventFilter(new Palette_Follower(window));
 }

@@ -1,6 +1,7 @@
 // The colours that follow the desktop's palette: the message in blue and the
-// range in red, in lighter shades of the same hues where the surface is dark,
-// and the number field's background.
+// range in red, or the nearest shades of them that read on the surface, and
+// the number field's background; on Windows also the style, which must draw
+// a dark palette where Windows is in dark app mode.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@ void Set_Label_Colours();
 
 void Set_Text_Zahl_Colour(System_Colour colour);
 
-// Sets the labels' and the number field's colours again whenever the
-// desktop's palette changes, for as long as `window` lives.
+// Sets the style for the palette now, and the style and the labels' and the
+// number field's colours again whenever the desktop's palette changes, for as
+// long as `window` lives.
 void Follow_Palette_Changes(QWidget *window);

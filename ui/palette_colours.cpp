@@ -24,6 +24,9 @@ double Contrast(const QColor &first, const QColor &second)
     return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
+// Whether black reads better than white on the surface.
+bool Is_Light(const QColor &surface) { return Contrast(Qt::black, surface) >= Contrast(Qt::white, surface); }
+
 // The pure hue wherever it reads comfortably as small text (WCAG AA,
 // 4.5 : 1), and on light surfaces, such as the toolkit's own, wherever it
 // still reads at 3 : 1. Elsewhere the shade nearest it, mixed with white or
@@ -31,8 +34,7 @@ double Contrast(const QColor &first, const QColor &second)
 QColor Shade_For(Qt::GlobalColor hue, const QColor &surface)
 {
     const QColor pure(hue);
-    const bool light = Contrast(Qt::black, surface) >= Contrast(Qt::white, surface);
-    if (Contrast(pure, surface) >= (light ? 3 : 4.5))
+    if (Contrast(pure, surface) >= (Is_Light(surface) ? 3 : 4.5))
         return pure;
     for (int amount = 1; amount <= 255; ++amount)
         for (int towards : {255, 0}) {
@@ -58,8 +60,8 @@ void Use_Style_For_Palette()
 {
 #if defined(Q_OS_WIN)
     static const QString native = QApplication::style()->name();
-    const bool dark = QApplication::palette().color(QPalette::Window).lightness() < 128;
-    const QString wanted = dark ? QStringLiteral("fusion") : native;
+    const QString wanted =
+        Is_Light(QApplication::palette().color(QPalette::Window)) ? native : QStringLiteral("fusion");
     if (QApplication::style()->name() != wanted)
         QApplication::setStyle(wanted);
 #endif

@@ -46,17 +46,19 @@ QString Help_Or_Version_Asked(QCommandLineParser &parser, int argc, char *argv[]
 
 #if defined(Q_OS_LINUX)
 // Without a display the toolkit would abort with a page of its own; one line
-// that names the cause serves the player better.
+// that names the cause serves the player better. An empty variable, or an
+// option with no value after it, names no display.
 bool Display_Available(int argc, char *argv[])
 {
-    if (std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"))
-        return true;
-    for (int i = 1; i < argc; ++i)
+    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    for (int i = 1; i + 1 < argc; ++i)
         for (const char *option : {"-platform", "--platform", "-display", "--display"})
-            if (QByteArray(argv[i]) == option)
+            if (QByteArray(argv[i]) == option && argv[i + 1][0] != '\0')
                 return true;
     std::fputs("brivola: no X11 or Wayland display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
-               "unset)\n",
+               "unset or empty)\n",
                stderr);
     return false;
 }

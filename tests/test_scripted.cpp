@@ -1,5 +1,6 @@
-// What a game played step by step cannot show: the drawing, the colours on every surface, the command
-// line as a program reads it, the seeding of the secret's draw, and the arithmetic behind it.
+// What a game played step by step cannot show: the window against its pictures, the colours on every
+// surface, the icon, a reversed layout, the command line as a program reads it, the seeding of the secret's
+// draw, and the arithmetic behind it.
 #include "brivola_test.h"
 #include "runtime/arithmetic.h"
 #include "runtime/random_testing.h"
@@ -112,8 +113,7 @@ private slots:
                     QVERIFY2(ink == pure, qPrintable(where));
                     continue;
                 }
-                // Elsewhere the shade nearest the pure colour, mixed with white or black, that reads at 4.5
-                // : 1.
+                // Elsewhere the nearest shade, mixed with white or black, that reads at 4.5 : 1.
                 QVERIFY2(Ratio(ink, surface) >= 4.5, qPrintable(where));
                 // Along each mix the contrast turns only once, so the step before must fall short.
                 const int distance =

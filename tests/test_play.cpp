@@ -47,13 +47,13 @@ QStringList Screen()
     QString focus;
     for (const auto &[name, control] : Named_Controls()) {
         QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(control);
-        QString text = reading->text(QAccessible::Name).remove(QChar(0x200E)); // a mark that shows nothing
+        QString text = reading->text(QAccessible::Name).remove(Left_To_Right_Mark);
         if (control == Form().Text_Zahl)
             text = ("[" + reading->text(QAccessible::Value) + "] " + reading->text(QAccessible::Description))
                        .trimmed();
         if (auto *button = qobject_cast<QPushButton *>(control)) {
             const QString spoken = text;
-            text = button->text().remove(QChar(0x200E)).replace(u'\n', " / ");
+            text = button->text().remove(Left_To_Right_Mark).replace(u'\n', " / ");
             if (QString(text).replace(" / ", " ") != spoken)
                 text += ", spoken: " + spoken;
         }

@@ -130,11 +130,7 @@ void Set_Text_Zahl_Taking_Input(bool taking_input)
 
 void Set_Button_Caption(QPushButton *button, const QString &caption)
 {
-    // Buttons draw in the application's direction, and in a right-to-left
-    // layout (-reverse) the range would read "100 - 1". Both languages read
-    // left to right: a left-to-right mark in front keeps every caption so.
-    const QChar left_to_right_mark(0x200E);
-    button->setText(left_to_right_mark
+    button->setText(Left_To_Right_Mark
                     + Wrap_Caption(caption, button->fontMetrics(), button->width() - 2 * Caption_Clearance));
     button->setAccessibleName(caption);
 }

@@ -19,6 +19,12 @@ std::unique_ptr<QWidget> Create_Brivola();
 // field takes the focus.
 void Set_Text_Zahl_Taking_Input(bool taking_input);
 
+// Buttons and frame titles draw in the application's direction: in a
+// right-to-left layout (-reverse) "1 - 100" would read "100 - 1" and
+// "Language:" ":Language". Both languages read left to right, and this
+// invisible mark beside a caption keeps it so.
+constexpr QChar Left_To_Right_Mark(0x200E);
+
 // Push buttons do not wrap their text: the caption is broken at blanks to
 // the button's width, while screen readers get it whole.
 void Set_Button_Caption(QPushButton *button, const QString &caption);

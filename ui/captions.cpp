@@ -101,10 +101,8 @@ void Refresh_Captions()
     form.Label_Anzahl_Versuche->setText(
         captions.Tries.isNull() ? QString()
                                 : Concat(captions.Tries.toString(), Integer_To_Text(Game_State.Tries)));
-    // Like the buttons' captions, a frame's title is drawn in the application's
-    // direction: a left-to-right mark after the colon keeps it after the word
-    // in a reversed layout (-reverse).
-    form.Frame_Sprache->setTitle(captions.Frame.toString() + QChar(0x200E));
+    // The mark after the colon keeps it after the word.
+    form.Frame_Sprache->setTitle(captions.Frame.toString() + Left_To_Right_Mark);
     form.Label_Beschreibungstext->setText(captions.Description.toString());
     // A new maximum may be any whole number that fits 32 bits.
     const int32_t largest =

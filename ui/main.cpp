@@ -1,10 +1,14 @@
 #include "brivola_form.h"
+#include "runtime/message_box.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -64,8 +68,19 @@ bool Display_Available(int argc, char *argv[])
 }
 #endif
 
+#if defined(Q_OS_WIN)
+// A Windows program with a window has no console when Explorer, a shortcut
+// or a file dropped on it starts it: its standard error leads nowhere.
+bool Standard_Error_Leads_Somewhere()
+{
+    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    return error != nullptr && error != INVALID_HANDLE_VALUE && GetFileType(error) != FILE_TYPE_UNKNOWN;
+}
+#endif
+
 // The game takes no argument: whatever Qt left over, an unknown option or a
-// word, is refused by name.
+// word, is refused by name, where the player reads it: on standard error, or
+// in a box where that leads nowhere, as Qt answers --help there.
 bool Arguments_Refused(QCommandLineParser &parser)
 {
     QString error;
@@ -73,12 +88,17 @@ bool Arguments_Refused(QCommandLineParser &parser)
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    if (!error.isEmpty())
-        std::fputs(
-            qPrintable(
-                QStringLiteral("brivola: %1\nTry 'brivola --help' for more information.\n").arg(error)),
-            stderr);
-    return !error.isEmpty();
+    if (error.isEmpty())
+        return false;
+    const QString refusal = QStringLiteral("%1\nTry 'brivola --help' for more information.").arg(error);
+#if defined(Q_OS_WIN)
+    if (!Standard_Error_Leads_Somewhere()) {
+        Message_Box(refusal, Box_Style_Error, QStringLiteral(BRIVOLA_NAME));
+        return true;
+    }
+#endif
+    std::fputs(qPrintable(QStringLiteral("brivola: %1\n").arg(refusal)), stderr);
+    return true;
 }
 
 } // namespace
@@ -97,12 +117,6 @@ int main(int argc, char *argv[])
 #if defined(Q_OS_LINUX)
     if (!Display_Available(argc, argv))
         return EXIT_FAILURE;
-#endif
-#if defined(Q_OS_WIN)
-    // Qt 6.4 follows Windows' dark app mode, with a dark palette and title
-    // bar, only when asked; a platform the player names wins.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:darkmode=2");
 #endif
     QApplication application(argc, argv);
     if (Arguments_Refused(parser))

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QStyleHints>
 #include <cmath>
 
 namespace {
@@ -53,18 +54,60 @@ void Set_Text_Colour(QLabel *label, Qt::GlobalColor hue)
     label->setPalette(palette);
 }
 
-// Windows' own style draws its controls natively, light even on a dark
-// palette: in Windows' dark app mode Fusion draws them in the palette's
-// colours, and the native style comes back with light mode.
-void Use_Style_For_Palette()
+// Windows' native style cannot draw dark, and Qt gives it a light palette
+// even in Windows' dark app mode: there Fusion draws in Windows' dark
+// palette, and the native style comes back with light mode. Any other style,
+// such as one the player names, draws in whatever palette it is given.
+void Use_Style_For_Colour_Scheme()
 {
 #if defined(Q_OS_WIN)
-    static const QString native = QApplication::style()->name();
-    const QString wanted =
-        Is_Light(QApplication::palette().color(QPalette::Window)) ? native : QStringLiteral("fusion");
+    static const QString first = QApplication::style()->name();
+    if (first != QStringLiteral("windowsvista"))
+        return;
+    const bool dark = QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+    const QString wanted = dark ? QStringLiteral("fusion") : first;
     if (QApplication::style()->name() != wanted)
         QApplication::setStyle(wanted);
 #endif
+}
+
+// Windows' dark palette gives option buttons the accent colour as their
+// base, which Fusion fills every indicator with: the option not chosen would
+// look chosen. They take the window's own base instead.
+void Set_Option_Colours()
+{
+    for (QRadioButton *option : {Form().Option_English, Form().Option_Deutsch}) {
+        QPalette palette = option->palette();
+        palette.setBrush(QPalette::Base, QApplication::palette().base());
+        palette.setBrush(QPalette::Button, QApplication::palette().button());
+        option->setPalette(palette);
+    }
+}
+
+// Windows' dark palette greys a disabled caption to 2.9 : 1 against the
+// face Fusion draws, too faint for the range on the change button. There
+// the caption takes the nearest shade towards the enabled one that reads at
+// 4.5 : 1 against the palette's button colour, and so at 3 : 1 at least
+// against the lighter face drawn from it. Light mode keeps Qt's own.
+void Set_Disabled_Caption_Colours()
+{
+    const QPalette desktop = QApplication::palette();
+    QColor caption = desktop.color(QPalette::Disabled, QPalette::ButtonText);
+#if defined(Q_OS_WIN)
+    const QColor faint = caption, enabled = desktop.color(QPalette::Active, QPalette::ButtonText);
+    for (int amount = 1; QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark
+                         && Contrast(caption, desktop.color(QPalette::Button)) < 4.5 && amount <= 255;
+         ++amount) {
+        auto mix = [&](int from, int to) { return from + (to - from) * amount / 255; };
+        caption = QColor(mix(faint.red(), enabled.red()), mix(faint.green(), enabled.green()),
+                         mix(faint.blue(), enabled.blue()));
+    }
+#endif
+    for (QPushButton *button : {Form().Button_Action, Form().Button_Change}) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, caption);
+        button->setPalette(palette);
+    }
 }
 
 // The program's only class of its own: Qt 6.4 tells of a new desktop palette
@@ -78,7 +121,9 @@ public:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
         if (receiver == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
-            Use_Style_For_Palette();
+            Use_Style_For_Colour_Scheme();
+            Set_Option_Colours();
+            Set_Disabled_Caption_Colours();
             Set_Label_Colours();
             Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? System_Colour::Window_Background
                                                                : System_Colour::Button_Face);
@@ -108,6 +153,8 @@ void Set_Text_Zahl_Colour(System_Colour colour)
 
 void Follow_Palette_Changes(QWidget *window)
 {
-    Use_Style_For_Palette();
+    Use_Style_For_Colour_Scheme();
+    Set_Option_Colours();
+    Set_Disabled_Caption_Colours();
     QCoreApplication::instance()->installEventFilter(new Palette_Follower(window));
 }

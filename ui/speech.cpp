@@ -49,4 +49,10 @@ void Speak_Message()
     Carrier->hide();
     Carrier->setAccessibleName(speech);
     Carrier->show();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Windows' screen readers speak only what is handed to them as an
+    // announcement; Qt 6.4, Linux's, has no way to.
+    QAccessibleAnnouncementEvent announcement(Carrier->window(), speech);
+    QAccessible::updateAccessibility(&announcement);
+#endif
 }

@@ -1,7 +1,8 @@
 // The colours that follow the desktop's palette: the message in blue and the
 // range in red, or the nearest shades of them that read on the surface, and
-// the number field's background, the option buttons' base; on Windows also
-// the style, which must draw a dark palette where Windows is in dark app mode.
+// the number field's background, the option buttons' base and the buttons'
+// disabled captions; on Windows also the style, which must draw a dark
+// palette where Windows is in dark app mode.
 #pragma once
 
 #include <cstdint>

@@ -60,10 +60,10 @@ void Start_Game()
 void Win_Game()
 {
     if (Game_State.Language == Language_English)
-        Message_Box(QStringLiteral("Right!"), Box_Style_Information, QStringLiteral("Right!"));
+        Message_Box(QStringLiteral("Right!"), Box_Style::Information, QStringLiteral("Right!"));
     // GCOVR_EXCL_BR_START: no player can choose a third language
     else if (Game_State.Language == Language_German)
-        Message_Box(QStringLiteral("Richtig!"), Box_Style_Information, QStringLiteral("Richtig!"));
+        Message_Box(QStringLiteral("Richtig!"), Box_Style::Information, QStringLiteral("Richtig!"));
     // GCOVR_EXCL_BR_STOP
     Reset_After_Win();
     Form().Label_Meldung->setText(QString());

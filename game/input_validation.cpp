@@ -76,11 +76,11 @@ Flag Validate_Input()
     Flag valid = Input_Valid();
     if (!valid) {
         if (Game_State.Language == Language_English)
-            Message_Box(QStringLiteral("Only integer numbers are valid!"), Box_Style_Error,
+            Message_Box(QStringLiteral("Only integer numbers are valid!"), Box_Style::Error,
                         QStringLiteral("Error"));
         // GCOVR_EXCL_BR_START: no player can choose a third language
         else if (Game_State.Language == Language_German)
-            Message_Box(QStringLiteral("Nur ganze Zahlen sind gültig!"), Box_Style_Error,
+            Message_Box(QStringLiteral("Nur ganze Zahlen sind gültig!"), Box_Style::Error,
                         QStringLiteral("Fehler"));
         // GCOVR_EXCL_BR_STOP
     }

@@ -25,9 +25,9 @@ int Width_For_Title(const QString &title)
 
 void Set_Message_Box_Owner(QWidget *window) { Owner = window; }
 
-void Message_Box(const QString &prompt, int style, const QString &title)
+void Message_Box(const QString &prompt, Box_Style style, const QString &title)
 {
-    QMessageBox::Icon icon = style == Box_Style_Error ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox::Icon icon = style == Box_Style::Error ? QMessageBox::Critical : QMessageBox::Information;
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, Owner);
     box.setTextFormat(Qt::PlainText);
     if (auto *layout = qobject_cast<QGridLayout *>(box.layout()))

@@ -6,11 +6,10 @@
 
 class QWidget;
 
-constexpr int Box_Style_Error = 16;
-constexpr int Box_Style_Information = 64;
+enum class Box_Style { Error, Information };
 
 // The game's window, which every box is modal to and centred over, whatever
 // window happens to be active when it opens.
 void Set_Message_Box_Owner(QWidget *window);
 
-void Message_Box(const QString &prompt, int style, const QString &title);
+void Message_Box(const QString &prompt, Box_Style style, const QString &title);

@@ -30,8 +30,8 @@ inline void Paste(const QString &text)
     QTest::keyClick(Form().Text_Zahl, Qt::Key_V, Qt::ControlModifier);
 }
 
-// Runs `action`, closing the modal box it opens, and says what the box showed: its title, text and icon,
-// and "placed" when it stands over the game's window, wide enough for its title in a title bar.
+// Runs `action`, closing the box it opens, and says what it showed; "placed" when it stands over the game's
+// window, wide enough for its title in a title bar.
 template <typename Action> QStringList Boxes(Action action)
 {
     QStringList seen;

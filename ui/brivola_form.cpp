@@ -121,7 +121,7 @@ std::unique_ptr<QWidget> Create_Brivola()
 
 void Set_Text_Zahl_Taking_Input(bool taking_input)
 {
-    Set_Text_Zahl_Colour(taking_input ? System_Colour::Window_Background : System_Colour::Button_Face);
+    Set_Text_Zahl_Colour(taking_input ? Field_Colour::Input_Background : Field_Colour::Button_Face);
     Controls.Text_Zahl->setEnabled(taking_input);
     // An opened field is where the player types next.
     if (taking_input)

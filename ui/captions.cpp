@@ -101,8 +101,9 @@ void Refresh_Captions()
     form.Label_Anzahl_Versuche->setText(
         captions.Tries.isNull() ? QString()
                                 : Concat(captions.Tries.toString(), Integer_To_Text(Game_State.Tries)));
-    // The mark after the colon keeps it after the word.
+    // The mark after the colon keeps it after the word; screen readers get the title without it.
     form.Frame_Sprache->setTitle(captions.Frame.toString() + Left_To_Right_Mark);
+    form.Frame_Sprache->setAccessibleName(captions.Frame.toString());
     form.Label_Beschreibungstext->setText(captions.Description.toString());
     // A new maximum may be any whole number that fits 32 bits.
     const int32_t largest =

@@ -4,13 +4,25 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 #if defined(Q_OS_WIN)
 #include <windows.h>
 #endif
 
 namespace {
+
+// The options that name where the window goes, as Qt reads them.
+constexpr const char *Display_Options[] = {"-platform", "--platform", "-display", "--display"};
+
+bool Is_Display_Option(const char *word)
+{
+    return std::any_of(std::begin(Display_Options), std::end(Display_Options),
+                       [word](const char *option) { return std::strcmp(word, option) == 0; });
+}
 
 // Qt's own options, such as -platform, are Qt's to read, and it reads them
 // only once QApplication is made. Before that, the parser sees just whether
@@ -49,21 +61,15 @@ QString Help_Or_Version_Asked(QCommandLineParser &parser, int argc, char *argv[]
 }
 
 #if defined(Q_OS_LINUX)
-// Without a display the toolkit would abort with a page of its own; one line
-// that names the cause serves the player better. An empty variable, or an
-// option with no value after it, names no display.
+// An empty variable, or an option with no value after it, names no display.
 bool Display_Available(int argc, char *argv[])
 {
     for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         if (!qEnvironmentVariableIsEmpty(variable))
             return true;
     for (int i = 1; i + 1 < argc; ++i)
-        for (const char *option : {"-platform", "--platform", "-display", "--display"})
-            if (QByteArray(argv[i]) == option && argv[i + 1][0] != '\0')
-                return true;
-    std::fputs("brivola: no X11 or Wayland display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
-               "unset or empty)\n",
-               stderr);
+        if (Is_Display_Option(argv[i]) && argv[i + 1][0] != '\0')
+            return true;
     return false;
 }
 #endif
@@ -93,13 +99,36 @@ bool Arguments_Refused(QCommandLineParser &parser)
     const QString refusal = QStringLiteral("%1\nTry 'brivola --help' for more information.").arg(error);
 #if defined(Q_OS_WIN)
     if (!Standard_Error_Leads_Somewhere()) {
-        Message_Box(refusal, Box_Style_Error, QStringLiteral(BRIVOLA_NAME));
+        Message_Box(refusal, Box_Style::Error, QStringLiteral(BRIVOLA_NAME));
         return true;
     }
 #endif
     std::fputs(qPrintable(QStringLiteral("brivola: %1\n").arg(refusal)), stderr);
     return true;
 }
+
+#if defined(Q_OS_LINUX)
+// Without a display, Qt's minimal platform, which needs none, takes Qt's own
+// options away, so that a refused word is named all the same. The display
+// options, here with no value, go first: they would choose a platform or
+// be left for want of one.
+bool Refused_Without_Display(QCommandLineParser &parser, int argc, char *argv[])
+{
+    std::vector<char *> kept;
+    for (int i = 0; i < argc; ++i) {
+        if (Is_Display_Option(argv[i])) {
+            i += i + 1 < argc && argv[i + 1][0] == '\0';
+            continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    int count = static_cast<int>(kept.size());
+    kept.push_back(nullptr);
+    qputenv("QT_QPA_PLATFORM", "minimal");
+    const QApplication without_display(count, kept.data());
+    return Arguments_Refused(parser);
+}
+#endif
 
 } // namespace
 
@@ -115,8 +144,15 @@ int main(int argc, char *argv[])
     if (const QString request = Help_Or_Version_Asked(parser, argc, argv); !request.isEmpty())
         Answer(parser, argv[0], request);
 #if defined(Q_OS_LINUX)
-    if (!Display_Available(argc, argv))
+    // Without a display the toolkit would abort with a page of its own; one
+    // line that names the cause serves the player better.
+    if (!Display_Available(argc, argv)) {
+        if (!Refused_Without_Display(parser, argc, argv))
+            std::fputs("brivola: no X11 or Wayland display to open the window on (DISPLAY and "
+                       "WAYLAND_DISPLAY are unset or empty)\n",
+                       stderr);
         return EXIT_FAILURE;
+    }
 #endif
     QApplication application(argc, argv);
     if (Arguments_Refused(parser))

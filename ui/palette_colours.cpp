@@ -54,13 +54,13 @@ void Set_Text_Colour(QLabel *label, Qt::GlobalColor hue)
     label->setPalette(palette);
 }
 
+#if defined(Q_OS_WIN)
 // Windows' native style cannot draw dark, and Qt gives it a light palette
 // even in Windows' dark app mode: there Fusion draws in Windows' dark
 // palette, and the native style comes back with light mode. Any other style,
 // such as one the player names, draws in whatever palette it is given.
 void Use_Style_For_Colour_Scheme()
 {
-#if defined(Q_OS_WIN)
     static const QString first = QApplication::style()->name();
     if (first != QStringLiteral("windowsvista"))
         return;
@@ -68,7 +68,6 @@ void Use_Style_For_Colour_Scheme()
     const QString wanted = dark ? QStringLiteral("fusion") : first;
     if (QApplication::style()->name() != wanted)
         QApplication::setStyle(wanted);
-#endif
 }
 
 // Windows' dark palette gives option buttons the accent colour as their
@@ -92,9 +91,9 @@ void Set_Option_Colours()
 void Set_Disabled_Caption_Colours()
 {
     const QPalette desktop = QApplication::palette();
-    QColor caption = desktop.color(QPalette::Disabled, QPalette::ButtonText);
-#if defined(Q_OS_WIN)
-    const QColor faint = caption, enabled = desktop.color(QPalette::Active, QPalette::ButtonText);
+    const QColor faint = desktop.color(QPalette::Disabled, QPalette::ButtonText);
+    const QColor enabled = desktop.color(QPalette::Active, QPalette::ButtonText);
+    QColor caption = faint;
     for (int amount = 1; QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark
                          && Contrast(caption, desktop.color(QPalette::Button)) < 4.5 && amount <= 255;
          ++amount) {
@@ -102,12 +101,24 @@ void Set_Disabled_Caption_Colours()
         caption = QColor(mix(faint.red(), enabled.red()), mix(faint.green(), enabled.green()),
                          mix(faint.blue(), enabled.blue()));
     }
-#endif
     for (QPushButton *button : {Form().Button_Action, Form().Button_Change}) {
         QPalette palette = button->palette();
         palette.setColor(QPalette::Disabled, QPalette::ButtonText, caption);
         button->setPalette(palette);
     }
+}
+#endif
+
+// Only Windows' dark mode needs colours of the game's own beyond the labels';
+// elsewhere the option buttons and the buttons keep the platform's palettes,
+// class palettes of a platform theme among them.
+void Follow_Windows_Colour_Scheme()
+{
+#if defined(Q_OS_WIN)
+    Use_Style_For_Colour_Scheme();
+    Set_Option_Colours();
+    Set_Disabled_Caption_Colours();
+#endif
 }
 
 // The program's only class of its own: Qt 6.4 tells of a new desktop palette
@@ -121,12 +132,10 @@ public:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
         if (receiver == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
-            Use_Style_For_Colour_Scheme();
-            Set_Option_Colours();
-            Set_Disabled_Caption_Colours();
+            Follow_Windows_Colour_Scheme();
             Set_Label_Colours();
-            Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? System_Colour::Window_Background
-                                                               : System_Colour::Button_Face);
+            Set_Text_Zahl_Colour(Form().Text_Zahl->isEnabled() ? Field_Colour::Input_Background
+                                                               : Field_Colour::Button_Face);
         }
         return false;
     }
@@ -140,21 +149,19 @@ void Set_Label_Colours()
     Set_Text_Colour(Form().Label_Notice, Qt::red);
 }
 
-void Set_Text_Zahl_Colour(System_Colour colour)
+void Set_Text_Zahl_Colour(Field_Colour colour)
 {
     // The desktop's colour for an input field, or a clear background that
     // lets the window's surface show through. Set on the field itself, or
     // Windows' style draws it natively, white even on a dark palette.
     QPalette palette;
-    palette.setBrush(QPalette::Base, colour == System_Colour::Button_Face ? QBrush(Qt::transparent)
-                                                                          : QApplication::palette().base());
+    palette.setBrush(QPalette::Base, colour == Field_Colour::Button_Face ? QBrush(Qt::transparent)
+                                                                         : QApplication::palette().base());
     Form().Text_Zahl->setPalette(palette);
 }
 
 void Follow_Palette_Changes(QWidget *window)
 {
-    Use_Style_For_Colour_Scheme();
-    Set_Option_Colours();
-    Set_Disabled_Caption_Colours();
+    Follow_Windows_Colour_Scheme();
     QCoreApplication::instance()->installEventFilter(new Palette_Follower(window));
 }

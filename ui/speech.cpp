@@ -46,13 +46,14 @@ void Speak_Message()
             QStringLiteral(" %1. %2").arg(form.Label_Notice->text(), form.Label_Anzahl_Versuche->text());
     if (speech.isEmpty())
         return;
+#if defined(Q_OS_WIN)
+    // Windows' screen readers speak only what is handed to them as an
+    // announcement, which Qt has from 6.8 on, the least a Windows build takes.
+    QAccessibleAnnouncementEvent announcement(Carrier->window(), speech);
+    QAccessible::updateAccessibility(&announcement);
+#else
     Carrier->hide();
     Carrier->setAccessibleName(speech);
     Carrier->show();
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Windows' screen readers speak only what is handed to them as an
-    // announcement; Qt 6.4, Linux's, has no way to.
-    QAccessibleAnnouncementEvent announcement(Carrier->window(), speech);
-    QAccessible::updateAccessibility(&announcement);
 #endif
 }

@@ -1,40 +1,33 @@
-// Renders the window in the states the README shows, one PNG each, into a
-// folder: brivola_screenshots FOLDER SCALE. The pictures are the reference the
-// tests compare the window with (see scripts/take-screenshots), so whatever
-// makes rendering differ from one machine to the next is pinned here: the
-// platform, the style, the fonts and how they are rendered, the cursor's blink.
-#include "game/brivola_code.h"
+// brivola_screenshots FOLDER SCALE: the window in each pictured state, one PNG each, the reference the
+// tests compare with; so all that makes rendering differ between machines is pinned here.
+#include "brivola_test.h"
 #include "runtime/random_testing.h"
-#include "ui/brivola_form.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QProcessEnvironment>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 
 QString Folder, Suffix;
 
-void Save(QWidget *window, const QString &name)
+void Save(const QString &name)
 {
     QCoreApplication::processEvents();
-    window->grab().save(QDir(Folder).filePath(name + Suffix + ".png"));
+    Form().Button_Action->window()->grab().save(QDir(Folder).filePath(name + Suffix + ".png"));
 }
 
-void Guess(const char *number)
+// The boxes a guess opened.
+QStringList Guess(const char *number)
 {
     Form().Text_Zahl->selectAll();
     QTest::keyClicks(Form().Text_Zahl, number);
-    QTest::mouseClick(Form().Button_Action, Qt::LeftButton);
+    return Boxes([] { Click(Form().Button_Action); });
 }
 
 // Whatever the desktop or the player set for Qt goes, but the scale asked for.
 void Pin_Rendering(const char *scale)
 {
     for (const QString &name : QProcessEnvironment::systemEnvironment().keys())
-        if (name.startsWith(QStringLiteral("QT_")) || name.startsWith(QStringLiteral("FONTCONFIG_")))
+        if (name.startsWith("QT_") || name.startsWith("FONTCONFIG_"))
             qunsetenv(qPrintable(name));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", scale);
@@ -54,38 +47,52 @@ int main(int argc, char *argv[])
     Suffix = QByteArray(argv[2]) == "1" ? QString() : QStringLiteral("-x") + argv[2];
     Pin_Rendering(argv[2]);
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("fusion"));
+    QApplication::setStyle("fusion");
     QApplication::setCursorFlashTime(0); // the cursor always shows
     const QPalette light = QApplication::palette();
     Fix_Seed_For_Testing(125); // the first game draws 40
-    std::unique_ptr<QWidget> window = Create_Brivola();
-    window->activateWindow(); // the focus shows as on a desktop
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("the window did not become active");
+    const auto window = Start_Window();
 
     // A desktop's theme gone dark and back while no game runs leaves nothing behind.
     QApplication::setPalette(QPalette(Qt::black, Qt::black));
     QApplication::setPalette(light);
-    Save(window.get(), "idle-english");
-    QTest::mouseClick(Form().Option_Deutsch, Qt::LeftButton);
-    QTest::mouseClick(Form().Button_Action, Qt::LeftButton);
+    Save("idle-english");
+    Click(Form().Option_Deutsch);
+    Click(Form().Button_Action);
     Guess("50");
     Guess("30");
-    Save(window.get(), "running-german");
+    Save("running-german");
 
     // A dark desktop theme: grey surfaces, a darker field, light text.
     QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
     dark.setColor(QPalette::Base, QColor(45, 45, 45));
     dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(145, 145, 144));
     QApplication::setPalette(dark);
-    Save(window.get(), "running-german-dark");
+    Save("running-german-dark");
     QApplication::setPalette(light);
 
-    QTimer::singleShot(200, [] { QApplication::activeModalWidget()->close(); });
-    Guess("40");
-    QTest::mouseClick(Form().Option_English, Qt::LeftButton);
-    QTest::mouseClick(Form().Button_Change, Qt::LeftButton);
+    // A reversed layout (-reverse), where every caption must still read left to right.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Save("running-german-reversed");
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+
+    if (Guess("40").size() != 1) {
+        std::fputs("brivola_screenshots: the winning guess did not show its one box\n", stderr);
+        return 1;
+    }
+    Click(Form().Option_English);
+    Click(Form().Button_Change);
     QTest::keyClicks(Form().Text_Zahl, "2147483647");
-    Save(window.get(), "changing-english");
+    Save("changing-english");
+
+    // The longest texts: the new maximum's message, the widest range and a count of ten digits, in German.
+    Click(Form().Option_Deutsch);
+    Click(Form().Button_Action);
+    Save("maximum-german");
+    Fix_Seed_For_Testing(2); // draws 1940474870 from 1 to 2147483647
+    Click(Form().Button_Action);
+    Game_State.Tries = 2147483646; // a count no player reaches, set by hand
+    Guess("1000000000");
+    Save("running-german-longest");
     return 0;
 }

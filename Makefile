@@ -51,11 +51,11 @@ coverage:
 # then the game, its tests under Wine, the installer and a portable .zip in
 # build/windows, what they ship checked for hardening, and the installer tried
 # in a fresh Wine prefix.
+# build-qt holds the cache while the game compiles against it and ships it.
 windows:
 	@scripts/install-deps $(WINDOWS_TOOLS)
-	@qt=$$(packaging/windows/build-qt) && export BRIVOLA_WINDOWS_QT="$$qt" && \
-	  cmake --preset windows $(CMAKE_FLAGS) && cmake --build --preset windows && \
-	  ctest --preset windows && cpack --preset windows
+	@packaging/windows/build-qt sh -c 'cmake --preset windows $(CMAKE_FLAGS) && \
+	  cmake --build --preset windows && ctest --preset windows && cpack --preset windows'
 	@packaging/windows/check-hardening build/windows
 	@packaging/windows/check-installer build/windows
 

@@ -6,12 +6,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 // Makes every later Seed_From_Clock use this seed, or the clock again when
 // empty: a reproducible draw.
 void Fix_Seed_For_Testing(std::optional<uint64_t> seed);
-
-// Makes Seed_From_Clock ask std::random_device for this source ("default"
-// normally): an unknown name stands for a system that has no entropy source.
-void Use_Entropy_Source_For_Testing(const std::string &token);

@@ -209,12 +209,11 @@ click Action -> Tries: Number of needed tries: 1 | Message: The searched number 
 )");
     }
 
-    // Tab and Shift+Tab go round the open controls, the languages one stop; the space bar presses the
-    // focused button; Return, Enter and Escape do nothing, in the field or on a button.
-    void every_key_in_every_mode_data()
+    // In each mode, Tab and Shift+Tab go round the open controls, the languages one stop; the space bar
+    // presses the focused button; Return, Enter and Escape do nothing, in the field or on a button.
+    void every_key_while_idle()
     {
-        QTest::addColumn<QString>("transcript");
-        QTest::newRow("idle") << R"(
+        Play_All(R"(
 look -> Window: Brivola; © 2026 The Brivola authors | Prompt: Enter a number: | Field: [], off
     Action: Start New Game | Change: Change maximum / value | Tries: Number of needed tries: 0 | Message: empty
     Notice: empty | Frame: Language: | Chosen: English | focus: Action
@@ -231,8 +230,12 @@ key Shift+Tab -> focus: Action
 key Shift+Tab -> focus: Change
 key Space -> Prompt: New maximum value: | Field: [] A whole number from 1 to 2147483647 | Action: OK, off
     Change: Abort | Tries: empty | focus: Field
-)";
-        QTest::newRow("a game, played by keyboard alone") << R"(
+)");
+    }
+
+    void every_key_in_a_game_played_by_keyboard_alone()
+    {
+        Play_All(R"(
 key Space -> Window: Brivola; © 2026 The Brivola authors | Prompt: Enter a number:
     Field: [] A whole number from 1 to 100 | Action: Guess, off | Change: 1 - 100, off
     Tries: Number of needed tries: 0 | Message: New game started. | Notice: 1 - 100 | Frame: Language:
@@ -256,9 +259,13 @@ key Shift+Tab -> focus: English
 key Shift+Tab -> focus: Action
 key Space -> Tries: Number of needed tries: 1 | Message: The searched number is larger. | Notice: 11 - 100
     says: The searched number is larger. 11 - 100. Number of needed tries: 1
-)";
-        QTest::newRow("a new maximum, of 1, by keyboard alone, that holds for the next game and Abort keeps")
-            << R"(
+)");
+    }
+
+    // A maximum of 1, by keyboard alone: it holds for the next game, and Abort keeps it.
+    void every_key_while_changing_the_maximum()
+    {
+        Play_All(R"(
 click Change -> Window: Brivola; © 2026 The Brivola authors | Prompt: New maximum value:
     Field: [] A whole number from 1 to 2147483647 | Action: OK, off | Change: Abort | Tries: empty
     Message: empty | Notice: empty | Frame: Language: | Chosen: English | focus: Field
@@ -277,6 +284,7 @@ key Return
 key Escape
 key Tab -> focus: English
 key Tab -> focus: Change
+key Return
 key Escape
 key Shift+Tab -> focus: English
 key Shift+Tab -> focus: Action
@@ -303,13 +311,7 @@ key Tab -> focus: Action
 key Space -> Field: [] A whole number from 1 to 1 | Action: Guess, off | Change: 1 - 1, off
     Message: New game started. | Notice: 1 - 1 | focus: Field
     says: New game started. 1 - 1. Number of needed tries: 0
-)";
-    }
-
-    void every_key_in_every_mode()
-    {
-        QFETCH(QString, transcript);
-        Play_All(transcript);
+)");
     }
 
     // Down or Right on English, Up or Left on Deutsch chooses the other, with the focus and every text;

@@ -92,6 +92,9 @@ Ui::Brivola &Form()
 std::unique_ptr<QWidget> Create_Brivola()
 {
     auto window = std::make_unique<QWidget>();
+    // Before the form: where a screen reader listens, Qt reads the window's
+    // role as soon as the form gives it a title, and keeps what it read.
+    Create_Speech_Carrier(window.get());
     Controls.setupUi(window.get());
     Window = window.get();
     Use_Pixel_Fonts(window.get());
@@ -106,7 +109,6 @@ std::unique_ptr<QWidget> Create_Brivola()
     Move_With_Arrow(Qt::Key_Right, Controls.Option_English, Controls.Option_Deutsch);
     Move_With_Arrow(Qt::Key_Left, Controls.Option_Deutsch, Controls.Option_English);
     Set_Message_Box_Owner(window.get());
-    Create_Speech_Carrier(window.get());
     // The focus starts at the first control in tab order; when Form_Load
     // disables the field, Qt hands it on to the next enabled one.
     Controls.Text_Zahl->setFocus();

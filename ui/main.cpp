@@ -15,15 +15,6 @@
 
 namespace {
 
-// The options that name where the window goes, as Qt reads them.
-constexpr const char *Display_Options[] = {"-platform", "--platform", "-display", "--display"};
-
-bool Is_Display_Option(const char *word)
-{
-    return std::any_of(std::begin(Display_Options), std::end(Display_Options),
-                       [word](const char *option) { return std::strcmp(word, option) == 0; });
-}
-
 // Qt's own options, such as -platform, are Qt's to read, and it reads them
 // only once QApplication is made. Before that, the parser sees just whether
 // the player asked for help or the version, and which.
@@ -61,6 +52,15 @@ QString Help_Or_Version_Asked(QCommandLineParser &parser, int argc, char *argv[]
 }
 
 #if defined(Q_OS_LINUX)
+// The options that name where the window goes, as Qt reads them.
+constexpr const char *Display_Options[] = {"-platform", "--platform", "-display", "--display"};
+
+bool Is_Display_Option(const char *word)
+{
+    return std::any_of(std::begin(Display_Options), std::end(Display_Options),
+                       [word](const char *option) { return std::strcmp(word, option) == 0; });
+}
+
 // An empty variable, or an option with no value after it, names no display.
 bool Display_Available(int argc, char *argv[])
 {

@@ -240,7 +240,7 @@ key Space -> Window: Brivola; © 2026 The Brivola authors | Prompt: Enter a numb
     Field: [] A whole number from 1 to 100 | Action: Guess, off | Change: 1 - 100, off
     Tries: Number of needed tries: 0 | Message: New game started. | Notice: 1 - 100 | Frame: Language:
     Chosen: English | focus: Field | says: New game started. 1 - 100. Number of needed tries: 0
-type 0000000010 -> Field: [0000000010] A whole number from 1 to 100 | Action: Guess
+type 0000000050 -> Field: [0000000050] A whole number from 1 to 100 | Action: Guess
 key Return
 key Enter
 key Escape
@@ -248,17 +248,17 @@ key Tab -> focus: Action
 key Return
 key Escape
 key Tab -> focus: English
-key Right -> Prompt: Geben Sie eine Zahl ein: | Field: [0000000010] Eine ganze Zahl von 1 bis 100 | Action: Raten
+key Right -> Prompt: Geben Sie eine Zahl ein: | Field: [0000000050] Eine ganze Zahl von 1 bis 100 | Action: Raten
     Tries: Anzahl benötigter Versuche: 0 | Message: Neues Spiel gestartet. | Frame: Sprache: | Chosen: Deutsch
     focus: Deutsch | says: Neues Spiel gestartet. 1 - 100. Anzahl benötigter Versuche: 0
-key Left -> Prompt: Enter a number: | Field: [0000000010] A whole number from 1 to 100 | Action: Guess
+key Left -> Prompt: Enter a number: | Field: [0000000050] A whole number from 1 to 100 | Action: Guess
     Tries: Number of needed tries: 0 | Message: New game started. | Frame: Language: | Chosen: English
     focus: English | says: New game started. 1 - 100. Number of needed tries: 0
 key Tab -> focus: Field
 key Shift+Tab -> focus: English
 key Shift+Tab -> focus: Action
-key Space -> Tries: Number of needed tries: 1 | Message: The searched number is larger. | Notice: 11 - 100
-    says: The searched number is larger. 11 - 100. Number of needed tries: 1
+key Space -> Tries: Number of needed tries: 1 | Message: The searched number is smaller. | Notice: 1 - 49
+    says: The searched number is smaller. 1 - 49. Number of needed tries: 1
 )");
     }
 
